@@ -71,11 +71,13 @@ class matcher {
   }
   // After a full match the machine goes on from the longest proper border.
   std::size_t after_match() const { return border_.back(); }
+  // From state 0, the first position at or after `from` whose byte can start
+  // a match; every byte before it leaves the machine in state 0.
+  std::size_t skip_to_candidate(text_view text, std::size_t from) const;
 
  private:
   template <bool IgnoreCase>
   std::size_t find_impl(text_view text, std::size_t from) const;
-  std::size_t skip_to_candidate(text_view text, std::size_t from) const;
 
   std::string canonical_;
   std::vector<std::size_t> border_;  // border_[k]: longest proper border of canonical_[0, k)

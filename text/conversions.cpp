@@ -1,0 +1,217 @@
+#include <array>
+#include <cstdint>
+#include <cstring>  // memcpy
+
+#include "text/commands.hpp"
+#include "text/scan.hpp"
+
+namespace mosuo {
+namespace {
+
+// The written form of each byte value, at most three characters.
+struct byte_form {
+  char chars[3];
+  std::uint8_t size;
+};
+
+constexpr std::array<byte_form, 256> decimal_forms = [] {
+  std::array<byte_form, 256> forms{};
+  for (int v = 0; v < 256; ++v) {
+    byte_form& f = forms[v];
+    if (v >= 100) f.chars[f.size++] = static_cast<char>('0' + v / 100);
+    if (v >= 10) f.chars[f.size++] = static_cast<char>('0' + v / 10 % 10);
+    f.chars[f.size++] = static_cast<char>('0' + v % 10);
+  }
+  return forms;
+}();
+
+constexpr std::array<byte_form, 256> hex_forms = [] {
+  constexpr char digits[] = "0123456789ABCDEF";
+  std::array<byte_form, 256> forms{};
+  for (int v = 0; v < 256; ++v) {
+    byte_form& f = forms[v];
+    if (v >= 16) f.chars[f.size++] = digits[v / 16];  // no leading zero
+    f.chars[f.size++] = digits[v % 16];
+  }
+  return forms;
+}();
+
+// Each byte's form, separated by one character, with no separator at the end.
+text join_forms(text_view source, const std::array<byte_form, 256>& forms, char separator,
+                std::size_t widest, text_view before = {}, text_view after = {}) {
+  text out(before.size() + source.size() * (widest + 1) + after.size(), '\0');
+  char* p = out.data();
+  std::memcpy(p, before.data(), before.size());
+  p += before.size();
+  for (std::size_t i = 0; i < source.size(); ++i) {
+    const byte_form& f = forms[static_cast<unsigned char>(source[i])];
+    std::memcpy(p, f.chars, sizeof f.chars);  // the tail is overwritten next
+    p += f.size;
+    *p++ = separator;
+  }
+  if (!source.empty()) --p;  // no separator after the last form
+  std::memcpy(p, after.data(), after.size());
+  p += after.size();
+  out.resize(static_cast<std::size_t>(p - out.data()));
+  return out;
+}
+
+}  // namespace
+
+text to_byte_list(text_view source) { return join_forms(source, decimal_forms, ',', 3, "{", "}"); }
+
+text to_hex_dump(text_view source) { return join_forms(source, hex_forms, ' ', 2); }
+
+namespace {
+
+constexpr bool is_blank(unsigned char c) { return c == ' ' || (c >= 0x09 && c <= 0x0D); }
+
+// Reads one piece of a byte list as the leading decimal number of its
+// full-width-folded text: blanks, an optional sign, digits, wrapping modulo
+// 2^32. Fed one folded character at a time.
+class number_reader {
+ public:
+  void feed(unsigned char c) {
+    switch (phase_) {
+      case phase::blanks:
+        if (is_blank(c)) return;
+        if (c == '+' || c == '-') {
+          negative_ = c == '-';
+          phase_ = phase::digits;
+          return;
+        }
+        [[fallthrough]];
+      case phase::digits:
+        if (c >= '0' && c <= '9') {
+          value_ = value_ * 10 + (c - '0');
+          phase_ = phase::digits;
+        } else {
+          phase_ = phase::done;
+        }
+        return;
+      case phase::done:
+        return;
+    }
+  }
+  void feed_other_character() { phase_ = phase::done; }
+  std::uint8_t byte() const { return static_cast<std::uint8_t>(negative_ ? 0u - value_ : value_); }
+
+ private:
+  enum class phase { blanks, digits, done };
+  phase phase_ = phase::blanks;
+  bool negative_ = false;
+  std::uint32_t value_ = 0;
+};
+
+// The single byte a full-width character reads as inside a number, or 0.
+constexpr unsigned char folded(unsigned char lead, unsigned char second) {
+  if (lead == 0xA1 && second == 0xA1) return ' ';
+  if (lead == 0xA3 && second >= 0xA1 && second <= 0xFE) return second - 0x80;
+  return 0;  // no other folded character (tilde, stars) can be part of a number
+}
+
+}  // namespace
+
+// Every brace anywhere goes; the rest splits at commas into pieces, each the
+// byte of its leading number; the text ends at the first zero byte. One pass:
+// removing braces and splitting at commas keep every other character where
+// character stepping found it.
+text from_byte_list(text_view source) {
+  text out;
+  number_reader piece;
+  bool piece_open = false;  // bytes after the last comma, braces aside
+  for (std::size_t i = 0; i < source.size(); ++i) {
+    const auto c = static_cast<unsigned char>(source[i]);
+    if (c == '{' || c == '}') continue;
+    if (c == ',') {
+      if (piece.byte() == 0) return out;
+      out.push_back(static_cast<char>(piece.byte()));
+      piece = {};
+      piece_open = false;
+      continue;
+    }
+    piece_open = true;
+    if (!is_lead_byte(c)) {
+      piece.feed(c);
+    } else if (i + 1 < source.size()) {
+      const unsigned char single = folded(c, static_cast<unsigned char>(source[++i]));
+      single ? piece.feed(single) : piece.feed_other_character();
+    }  // a lead byte at the end folds to nothing
+  }
+  if (piece_open && piece.byte() != 0) out.push_back(static_cast<char>(piece.byte()));
+  return out;
+}
+
+namespace {
+
+// The rows of GBK that hold letter pairs: capitals from `first` to `last`,
+// each small letter `offset` above its capital.
+struct letter_row {
+  unsigned char lead, first, last, offset;
+};
+constexpr letter_row letter_rows[] = {
+    {0xA3, 0xC1, 0xDA, 0x20},  // full-width Latin
+    {0xA6, 0xA1, 0xB8, 0x20},  // Greek
+    {0xA7, 0xA1, 0xC1, 0x30},  // Cyrillic
+};
+
+template <bool Upper>
+text convert_case(text_view source) {
+  text out(source);
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const auto c = static_cast<unsigned char>(out[i]);
+    if (!is_lead_byte(c)) {
+      if (Upper ? (c >= 'a' && c <= 'z') : (c >= 'A' && c <= 'Z')) out[i] = static_cast<char>(c ^ 0x20);
+      continue;
+    }
+    if (++i == out.size()) break;  // a second byte never converts
+    const auto second = static_cast<unsigned char>(out[i]);
+    for (const letter_row& row : letter_rows) {
+      if (c != row.lead) continue;
+      const unsigned char first = Upper ? row.first + row.offset : row.first;
+      const unsigned char last = Upper ? row.last + row.offset : row.last;
+      if (second >= first && second <= last) {
+        out[i] = static_cast<char>(Upper ? second - row.offset : second + row.offset);
+      }
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+text to_upper_case(text_view source) { return convert_case<true>(source); }
+text to_lower_case(text_view source) { return convert_case<false>(source); }
+
+// One pass does what replacing each of the three characters in turn does: a
+// two-byte character becoming one byte leaves every later boundary in place.
+text normalise_full_width(text_view source) {
+  text out;
+  out.reserve(source.size());
+  scan::boundary_tracker boundaries(source, 0);
+  std::size_t copied = 0;
+  for (std::size_t pos = 0;;) {
+    const std::size_t c = scan::find_byte(source, pos, 0xA3);
+    if (c + 1 >= source.size()) break;
+    if (!boundaries.at(c)) {
+      pos = c + 1;
+      continue;
+    }
+    pos = c + 2;
+    boundaries.restart_at(pos);
+    char ascii = 0;
+    switch (static_cast<unsigned char>(source[c + 1])) {
+      case 0xFB: ascii = '{'; break;
+      case 0xFD: ascii = '}'; break;
+      case 0xAC: ascii = ','; break;
+      default: continue;
+    }
+    out.append(source.substr(copied, c - copied));
+    out.push_back(ascii);
+    copied = pos;
+  }
+  out.append(source.substr(copied));
+  return out;
+}
+
+}  // namespace mosuo
