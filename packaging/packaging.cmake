@@ -86,6 +86,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(TARGET mosuo)
+  # Qt loads its SVG plugins at run time, so the window icon's dependency is invisible to dpkg-shlibdeps
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6svg6)
+endif()
 # the window's Chinese captions need a CJK font; the program runs without one, showing boxes
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-noto-cjk)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

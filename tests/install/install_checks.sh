@@ -193,6 +193,7 @@ CASES
     fi
     if [[ $window == 1 ]]; then
       [[ $depends == *libqt6widgets6* ]] || fail "Depends lacks Qt Widgets"
+      [[ $depends == *libqt6svg6* ]] || fail "Depends lacks the SVG plugins that draw the window icon"
     fi
     if [[ $cli == 1 ]]; then
       # the packaged binary is stripped: make sure it still runs
