@@ -1,0 +1,75 @@
+// The main window: built from the tables of window_table.hpp, it binds each
+// control's event to its command and keeps the case flag.
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <limits>
+#include <map>
+#include <string_view>
+
+#include "app/notice_box.hpp"
+#include "app/window_table.hpp"
+#include "text/text.hpp"
+
+class QAction;
+
+namespace mosuo {
+
+class TextField;
+
+// The document of a field addresses its characters with int; stay well inside.
+inline constexpr qsizetype default_field_capacity = std::numeric_limits<int>::max() / 2;
+
+inline constexpr std::string_view too_large_notice_text = "处理结果太大，文本框容纳不下，没有写入任何文本框。";
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(notice_box& notices, qsizetype field_capacity = default_field_capacity);
+
+  // The control of that name from the control table (the dialog component is
+  // a plain QObject; every other control a widget).
+  QObject* control(std::string_view name) const;
+  TextField* field(std::string_view name) const;
+  QAction* menu_action(menu_command command) const;
+
+  // A field's whole text value, and replacing it; a value too large for a
+  // field shows a notice, changes nothing and gives false.
+  text read(std::string_view field_name) const;
+  bool write(std::string_view field_name, text_view value);
+
+  // Shows a notice box and gives the focus back to the control that had it.
+  notice_answer notice(std::string_view text, std::string_view caption = default_caption,
+                       notice_buttons buttons = notice_buttons::ok);
+
+  bool case_sensitive() const { return case_sensitive_; }
+
+  // Centres the window by the start formula, shows and activates it and
+  // gives the focus to the first control of the tab order.
+  void show_at_start();
+
+  void run(binding event);
+  void run(menu_command command);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void build_menu_bar();
+  void build_controls();
+  void connect_controls();
+  void set_tab_order();
+  void move_focus(bool forward);
+  void normalise_source();
+
+  notice_box& notices_;
+  const qsizetype field_capacity_;
+  bool case_sensitive_ = false;  // the case flag: ticked means letters must match exactly
+  std::map<std::string_view, QObject*> controls_;
+  std::array<QAction*, static_cast<std::size_t>(menu_command::notice_support) + 1> menu_actions_{};
+};
+
+}  // namespace mosuo

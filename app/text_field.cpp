@@ -1,0 +1,60 @@
+#include "app/text_field.hpp"
+
+#include <QFocusEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTextCursor>
+
+#include <algorithm>
+
+#include "app/field_text.hpp"
+#include "app/wrap_policy.hpp"
+
+namespace mosuo {
+
+TextField::TextField(QWidget* parent) : QPlainTextEdit(parent) {
+  setTabChangesFocus(true);  // the window moves the focus; a Tab is never typed
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The selection is hidden while the field does not have the focus.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Inactive, QPalette::Highlight, colours.color(QPalette::Active, QPalette::Base));
+  colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                   colours.color(QPalette::Active, QPalette::Text));
+  setPalette(colours);
+  connect(document(), &QTextDocument::contentsChange, this, [this] { changed_since_mark_ = true; });
+}
+
+text TextField::value() const { return value_from_field_text(document()->toRawText()); }
+
+void TextField::show_text(const QString& shown) {
+  setWordWrapMode(wrap_mode_for(shown));
+  setPlainText(shown);
+}
+
+void TextField::replace_in_place(const QString& shown) {
+  const QTextCursor old_cursor = textCursor();
+  const int scrolled = verticalScrollBar()->value();
+  show_text(shown);
+  const int end = static_cast<int>(document()->characterCount()) - 1;
+  QTextCursor cursor(document());
+  cursor.setPosition(std::min(old_cursor.anchor(), end));
+  cursor.setPosition(std::min(old_cursor.position(), end), QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+  verticalScrollBar()->setValue(scrolled);
+}
+
+void TextField::focusOutEvent(QFocusEvent* event) {
+  QPlainTextEdit::focusOutEvent(event);
+  emit focus_lost(event->reason());
+}
+
+void TextField::insertFromMimeData(const QMimeData* source) {
+  // A pasted run without break opportunities would make word wrapping crawl.
+  if (source->hasText() && wrap_mode_for(source->text()) == QTextOption::WrapAnywhere)
+    setWordWrapMode(QTextOption::WrapAnywhere);
+  QPlainTextEdit::insertFromMimeData(source);
+}
+
+}  // namespace mosuo

@@ -1,0 +1,41 @@
+// A multi-line text field: word wrap, a vertical scroll bar, Tab never typed.
+// It holds a text value through the field boundary and reports losing the
+// keyboard focus.
+#pragma once
+
+#include <QPlainTextEdit>
+
+#include "text/text.hpp"
+
+namespace mosuo {
+
+class TextField : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  explicit TextField(QWidget* parent);
+
+  text value() const;
+
+  // Replaces the whole text; the caret goes to the start.
+  void show_text(const QString& shown);
+  // Replaces the whole text, keeping the caret, the selection and the scroll
+  // position as far as the new text allows.
+  void replace_in_place(const QString& shown);
+
+  // Whether the text may have changed since the last mark_unchanged().
+  bool changed_since_mark() const { return changed_since_mark_; }
+  void mark_unchanged() { changed_since_mark_ = false; }
+
+ signals:
+  void focus_lost(Qt::FocusReason reason);
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  bool changed_since_mark_ = true;
+};
+
+}  // namespace mosuo
