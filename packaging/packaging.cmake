@@ -10,12 +10,14 @@ set(MOSUO_SCREENSHOT_URL "https://mosuo.invalid/screenshot.png" CACHE STRING
 set(mosuo_packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 set(mosuo_packaging_out ${PROJECT_BINARY_DIR}/packaging)
 
-if(TARGET mosuo)
-  install(TARGETS mosuo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
-if(TARGET mosuo-cli)
-  install(TARGETS mosuo-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+foreach(program IN ITEMS mosuo mosuo-cli)
+  if(TARGET ${program})
+    # the project installs no shared libraries, so an installed program needs no
+    # run path (qt_standard_project_setup would give it $ORIGIN/../lib)
+    set_property(TARGET ${program} PROPERTY INSTALL_RPATH "")
+    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
 
 # The desktop entry, metainfo and icons belong to the window program; they are
 # installed whenever it is part of the build, even before its target exists.

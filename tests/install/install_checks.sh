@@ -195,9 +195,16 @@ CASES
       [[ $depends == *libqt6widgets6* ]] || fail "Depends lacks Qt Widgets"
       [[ $depends == *libqt6svg6* ]] || fail "Depends lacks the SVG plugins that draw the window icon"
     fi
+    dpkg-deb -x "$deb" "$out/unpacked"
+    for program in "$out"/unpacked/usr/bin/*; do
+      [[ -e $program ]] || continue
+      # a run path in /usr/bin would make the loader search beside the program first
+      if readelf --dynamic "$program" | grep -E 'RPATH|RUNPATH'; then
+        fail "${program##*/} carries a run path"
+      fi
+    done
     if [[ $cli == 1 ]]; then
       # the packaged binary is stripped: make sure it still runs
-      dpkg-deb -x "$deb" "$out/unpacked"
       "$out/unpacked/usr/bin/mosuo-cli" --help >/dev/null || fail "the packaged mosuo-cli does not run"
     fi
     ;;
