@@ -13,7 +13,7 @@ for tool in xvfb-run xwininfo import; do
 done
 
 # no window manager runs on the virtual display, so the picture is the window's client area
-LC_ALL=C.UTF-8 xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' bash -c '
+LC_ALL=C.UTF-8 xvfb-run --auto-servernum --server-args='-screen 0 1280x1024x24' bash -c '
   program=$1 output=$2 title=$3
   "$program" & pid=$!
   trap "kill $pid 2>/dev/null" EXIT
