@@ -55,20 +55,35 @@ if(MOSUO_BUILD_APP)
   endif()
 endif()
 
-# The batch tool's manual page and shell completion, gzipped as Debian keeps man pages.
-configure_file(${mosuo_packaging_dir}/man/mosuo-cli.1.in ${mosuo_packaging_out}/mosuo-cli.1 @ONLY)
-add_custom_command(
-  OUTPUT ${mosuo_packaging_out}/mosuo-cli.1.gz
-  COMMAND gzip -9 --no-name --to-stdout ${mosuo_packaging_out}/mosuo-cli.1 > ${mosuo_packaging_out}/mosuo-cli.1.gz
-  DEPENDS ${mosuo_packaging_out}/mosuo-cli.1
-  COMMENT "Compressing the manual page"
-  VERBATIM)
-add_custom_target(mosuo_manual ALL DEPENDS ${mosuo_packaging_out}/mosuo-cli.1.gz)
-install(FILES ${mosuo_packaging_out}/mosuo-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Manual pages and the changelog go gzipped, as Debian keeps them.
+set(mosuo_gzipped)
+function(mosuo_gzip input output)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND gzip -9 --no-name --to-stdout ${input} > ${output}
+    DEPENDS ${input}
+    COMMENT "Compressing ${output}"
+    VERBATIM)
+  set(mosuo_gzipped ${mosuo_gzipped} ${output} PARENT_SCOPE)
+endfunction()
+
+set(mosuo_manual_pages mosuo-cli)
+if(MOSUO_BUILD_APP)
+  list(APPEND mosuo_manual_pages mosuo)
+endif()
+foreach(page IN LISTS mosuo_manual_pages)
+  configure_file(${mosuo_packaging_dir}/man/${page}.1.in ${mosuo_packaging_out}/${page}.1 @ONLY)
+  mosuo_gzip(${mosuo_packaging_out}/${page}.1 ${mosuo_packaging_out}/${page}.1.gz)
+  install(FILES ${mosuo_packaging_out}/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+
 install(FILES ${mosuo_packaging_dir}/completions/mosuo-cli
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
+mosuo_gzip(${mosuo_packaging_dir}/changelog ${mosuo_packaging_out}/changelog.gz)
+install(FILES ${mosuo_packaging_out}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
+add_custom_target(mosuo_gzipped_docs ALL DEPENDS ${mosuo_gzipped})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mosuo)

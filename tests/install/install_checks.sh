@@ -35,9 +35,11 @@ expected_files() {
       for size in "${icon_sizes[@]}"; do
         echo usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
       done
+      echo usr/share/man/man1/mosuo.1.gz
     fi
     echo usr/share/man/man1/mosuo-cli.1.gz
     echo usr/share/bash-completion/completions/mosuo-cli
+    echo usr/share/doc/mosuo/changelog.gz
     echo usr/share/doc/mosuo/copyright
   } | LC_ALL=C sort
 }
@@ -61,6 +63,8 @@ case $check in
     need_root
     same_lists "the installed file list" "$(expected_files)" \
       "$(cd "$root" && find . \( -type f -o -type l \) -printf '%P\n' | LC_ALL=C sort)"
+    newest=$(gzip -dc "$root/usr/share/doc/mosuo/changelog.gz" | sed -n '1s/^mosuo (\([^)]*\)).*/\1/p')
+    [[ $newest == "$version" ]] || fail "the newest changelog entry is '$newest', the project is $version"
     for size in "${icon_sizes[@]}"; do
       png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
       [[ -f $png ]] || continue
@@ -107,14 +111,20 @@ case $check in
 
   manual-page)
     need_root
-    page=$root/usr/share/man/man1/mosuo-cli.1.gz
-    rendered=$(MANWIDTH=80 man --warnings -l "$page" 2>"$root.man-warnings") ||
-      fail "man could not render $page"
-    [[ ! -s $root.man-warnings ]] || { cat "$root.man-warnings" >&2; fail "man warned"; }
+    render() {  # page; prints the page as man shows it, fails on any warning
+      local text
+      text=$(MANWIDTH=80 man --warnings -l "$1" 2>"$root.man-warnings") || fail "man could not render $1"
+      [[ ! -s $root.man-warnings ]] || { cat "$root.man-warnings" >&2; fail "man warned on $1"; }
+      grep -q "mosuo $version" <<<"$text" || fail "$1 does not carry version $version"
+      echo "$text"
+    }
+    rendered=$(render "$root/usr/share/man/man1/mosuo-cli.1.gz")
     for word in "${cli_commands[@]}" "${cli_options[@]}"; do
-      grep -qw -- "$word" <<<"$rendered" || fail "the manual page does not mention $word"
+      grep -qw -- "$word" <<<"$rendered" || fail "the manual page of mosuo-cli does not mention $word"
     done
-    grep -q "mosuo $version" <<<"$rendered" || fail "the manual page does not carry version $version"
+    if [[ $app_data == 1 ]]; then
+      render "$root/usr/share/man/man1/mosuo.1.gz" >/dev/null
+    fi
     ;;
 
   completion)
