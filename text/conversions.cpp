@@ -154,26 +154,48 @@ constexpr letter_row letter_rows[] = {
     {0xA6, 0xA1, 0xB8, 0x20},  // Greek
     {0xA7, 0xA1, 0xC1, 0x30},  // Cyrillic
 };
+constexpr std::size_t row_count = std::size(letter_rows) + 1;  // row 0: no letters
 
+// For a lead byte, its letter row (1 to 3), or 0.
+constexpr std::array<std::uint8_t, 256> row_of_lead = [] {
+  std::array<std::uint8_t, 256> rows{};
+  for (std::size_t r = 0; r < std::size(letter_rows); ++r) rows[letter_rows[r].lead] = static_cast<std::uint8_t>(r + 1);
+  return rows;
+}();
+
+// For a letter row and a second byte, what to add to the second byte.
 template <bool Upper>
-text convert_case(text_view source) {
-  text out(source);
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    const auto c = static_cast<unsigned char>(out[i]);
-    if (!is_lead_byte(c)) {
-      if (Upper ? (c >= 'a' && c <= 'z') : (c >= 'A' && c <= 'Z')) out[i] = static_cast<char>(c ^ 0x20);
-      continue;
-    }
-    if (++i == out.size()) break;  // a second byte never converts
-    const auto second = static_cast<unsigned char>(out[i]);
-    for (const letter_row& row : letter_rows) {
-      if (c != row.lead) continue;
-      const unsigned char first = Upper ? row.first + row.offset : row.first;
-      const unsigned char last = Upper ? row.last + row.offset : row.last;
-      if (second >= first && second <= last) {
-        out[i] = static_cast<char>(Upper ? second - row.offset : second + row.offset);
+constexpr std::array<std::array<std::uint8_t, 256>, row_count> second_byte_change = [] {
+  std::array<std::array<std::uint8_t, 256>, row_count> change{};
+  for (std::size_t r = 0; r < std::size(letter_rows); ++r) {
+    const letter_row& row = letter_rows[r];
+    for (int capital = row.first; capital <= row.last; ++capital) {
+      if (Upper) {
+        change[r + 1][capital + row.offset] = static_cast<std::uint8_t>(-row.offset);
+      } else {
+        change[r + 1][capital] = row.offset;
       }
     }
+  }
+  return change;
+}();
+
+// No branch on the text, whose bytes are too mixed to predict: each byte gets
+// its change from the character it belongs to.
+template <bool Upper>
+text convert_case(text_view source) {
+  constexpr unsigned from_low = Upper ? 'a' : 'A';
+  const auto& change = second_byte_change<Upper>;
+  text out(source);
+  unsigned second_byte = 0, row = 0;
+  for (char& byte : out) {
+    const unsigned c = static_cast<unsigned char>(byte);
+    const unsigned boundary = second_byte ^ 1;
+    const unsigned letter = boundary & (c - from_low < 26);
+    const unsigned row_change = change[row][c];  // row is 0 unless this is a second byte
+    byte = static_cast<char>((c ^ (letter << 5)) + row_change);
+    row = boundary * row_of_lead[c];
+    second_byte = boundary & (c >> 7);
   }
   return out;
 }

@@ -1,5 +1,5 @@
+#include <algorithm>   // std::max
 #include <functional>  // std::hash
-#include <unordered_set>
 #include <vector>
 
 #include "text/commands.hpp"
@@ -37,15 +37,8 @@ text delete_repeated_characters(text_view source, bool case_sensitive) {
 
 namespace {
 
-// A line and its hash under the comparison in force; lines start characters,
-// so folding steps through each line from its first byte.
-struct line {
-  text_view bytes;
-  std::size_t hash;
-};
-
 // Ignoring case, ASCII capitals standing as single-byte characters read as
-// their small letters.
+// their small letters. Lines start characters, so each steps from its start.
 void fold_into(text_view bytes, text& out) {
   out.assign(bytes);
   for (std::size_t i = 0; i < out.size(); ++i) {
@@ -58,19 +51,42 @@ void fold_into(text_view bytes, text& out) {
   }
 }
 
-struct line_hash {
-  std::size_t operator()(const line& l) const { return l.hash; }
-};
+// The lines seen so far, as places in the source, in an open-addressing
+// table: one probe is one cache line, where a node-based set chases pointers.
+class line_set {
+ public:
+  line_set(text_view source, bool case_sensitive) : source_(source), case_sensitive_(case_sensitive) {}
 
-struct line_equal {
-  bool case_sensitive;
-  bool operator()(const line& a, const line& b) const {
-    if (a.bytes.size() != b.bytes.size()) return false;
-    if (case_sensitive) return a.bytes == b.bytes;
-    for (std::size_t i = 0; i < a.bytes.size(); ++i) {
-      const auto x = static_cast<unsigned char>(a.bytes[i]), y = static_cast<unsigned char>(b.bytes[i]);
+  // Whether no earlier line equals this one; remembers it.
+  bool insert(std::size_t start, std::size_t length) {
+    const text_view line = source_.substr(start, length);
+    if (!case_sensitive_) fold_into(line, folded_);
+    const std::size_t hash = std::hash<text_view>{}(case_sensitive_ ? line : text_view(folded_)) | 1;
+    if (2 * (count_ + 1) > slots_.size()) grow();
+    for (std::size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+      slot& s = slots_[i];
+      if (s.hash == 0) {
+        s = {hash, start, length};
+        ++count_;
+        return true;
+      }
+      if (s.hash == hash && equal(source_.substr(s.start, s.length), line)) return false;
+    }
+  }
+
+ private:
+  struct slot {
+    std::size_t hash;  // 0: empty
+    std::size_t start, length;
+  };
+
+  bool equal(text_view a, text_view b) const {
+    if (a.size() != b.size()) return false;
+    if (case_sensitive_) return a == b;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
       if (is_lead_byte(x)) {  // a double-byte character compares exactly
-        if (x != y || (i + 1 < a.bytes.size() && a.bytes[i + 1] != b.bytes[i + 1])) return false;
+        if (x != y || (i + 1 < a.size() && a[i + 1] != b[i + 1])) return false;
         ++i;
       } else if (ascii_lower(x) != ascii_lower(y)) {
         return false;
@@ -78,6 +94,23 @@ struct line_equal {
     }
     return true;
   }
+
+  void grow() {
+    std::vector<slot> old(std::max<std::size_t>(64, slots_.size() * 2));
+    old.swap(slots_);
+    for (const slot& s : old) {
+      if (s.hash == 0) continue;
+      std::size_t i = s.hash & (slots_.size() - 1);
+      while (slots_[i].hash != 0) i = (i + 1) & (slots_.size() - 1);
+      slots_[i] = s;
+    }
+  }
+
+  text_view source_;
+  bool case_sensitive_;
+  std::vector<slot> slots_;
+  std::size_t count_ = 0;
+  text folded_;  // scratch for the folded form of the line being hashed
 };
 
 }  // namespace
@@ -86,23 +119,24 @@ struct line_equal {
 // the line count stays. Lines are the pieces between CR LF pairs found at
 // character boundaries; a final CR LF starts no line.
 text delete_repeated_lines(text_view source, bool case_sensitive) {
-  const scan::matcher line_break("\r\n", false);
-  std::unordered_set<line, line_hash, line_equal> earlier(0, line_hash{}, line_equal{case_sensitive});
-  text result, folded;
+  line_set earlier(source, case_sensitive);
+  text result;
   result.reserve(source.size());
-  auto keep_if_new = [&](text_view bytes) {
-    if (!case_sensitive) fold_into(bytes, folded);
-    const std::size_t hash = std::hash<text_view>{}(case_sensitive ? bytes : text_view(folded));
-    if (earlier.insert(line{bytes, hash}).second) result.append(bytes);
+  auto keep_if_new = [&](std::size_t start, std::size_t end) {
+    if (earlier.insert(start, end - start)) result.append(source.substr(start, end - start));
   };
+  // A CR at a boundary is a character, so the LF after it is one too.
+  scan::boundary_tracker boundaries(source, 0);
   std::size_t line_start = 0;
-  for (std::size_t hit = line_break.find(source, 0); hit != scan::not_found;
-       hit = line_break.find(source, line_start)) {
-    keep_if_new(source.substr(line_start, hit - line_start));
+  for (std::size_t cr = scan::find_byte(source, 0, '\r'); cr + 1 < source.size();
+       cr = scan::find_byte(source, cr + 1, '\r')) {
+    if (source[cr + 1] != '\n' || !boundaries.at(cr)) continue;
+    keep_if_new(line_start, cr);
     result.append("\r\n");
-    line_start = hit + 2;
+    line_start = cr + 2;
+    boundaries.restart_at(line_start);
   }
-  if (line_start < source.size()) keep_if_new(source.substr(line_start));
+  if (line_start < source.size()) keep_if_new(line_start, source.size());
   return result;
 }
 

@@ -80,33 +80,23 @@ text_list text_split(text_view t, text_view delimiter) {
 }
 
 text text_remove_spaces(text_view t) {
-  text result;
-  result.reserve(t.size());
-  scan::boundary_tracker boundaries(t, 0);
-  std::size_t copied = 0;
-  for (std::size_t pos = 0;;) {
-    const std::size_t c = scan::find_either(t, pos, space, full_width_space_byte);
-    if (c >= t.size()) break;
-    if (!boundaries.at(c)) {  // the second byte of a character
-      pos = c + 1;
-      continue;
-    }
-    std::size_t next = c + 1;  // a space is one byte
-    if (static_cast<unsigned char>(t[c]) == full_width_space_byte) {
-      next = c + 2;  // a lead byte takes the next byte with it
-      const bool full_width_space =
-          c + 1 < t.size() && static_cast<unsigned char>(t[c + 1]) == full_width_space_byte;
-      if (!full_width_space) {
-        pos = next;
-        boundaries.restart_at(std::min(next, t.size()));
-        continue;
-      }
-    }
-    result.append(t.substr(copied, c - copied));
-    copied = pos = next;
-    boundaries.restart_at(next);
+  text result(t.size(), '\0');
+  char* out = result.data();
+  // One byte a step and no branch on the text, whose bytes are too mixed to
+  // predict: every byte is written, and the output moves past the kept ones.
+  // A full-width space is its lead byte kept, then taken back with its second.
+  unsigned second_byte = 0, after_a1_lead = 0;
+  for (const char byte : t) {
+    const unsigned c = static_cast<unsigned char>(byte);
+    const unsigned boundary = second_byte ^ 1;
+    const unsigned space_here = boundary & (c == space);
+    const unsigned full_width = after_a1_lead & (c == full_width_space_byte);
+    *out = byte;
+    out += 1 - static_cast<int>(space_here) - 2 * static_cast<int>(full_width);
+    after_a1_lead = boundary & (c == full_width_space_byte);
+    second_byte = boundary & (c >> 7);  // a lone lead byte at the end stays
   }
-  result.append(t.substr(std::min(copied, t.size())));
+  result.resize(static_cast<std::size_t>(out - result.data()));
   return result;
 }
 

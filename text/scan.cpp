@@ -1,28 +1,23 @@
 #include "text/scan.hpp"
 
-#include <bit>      // std::countr_zero, std::endian
-#include <cstring>  // memchr, memcpy
+#include <bit>      // std::countr_zero
+#include <cstring>  // memchr
+
+#include "text/words.hpp"
 
 namespace mosuo::scan {
 namespace {
 
-constexpr std::uint64_t ones = 0x0101010101010101;
-constexpr std::uint64_t highs = 0x8080808080808080;
-
-// The high bit of each zero byte of `word` (exact up to the first zero byte,
-// which is all a scan for the first match needs).
-constexpr std::uint64_t zero_bytes(std::uint64_t word) { return (word - ones) & ~word & highs; }
+using words::zero_bytes;
 
 // Word-at-a-time scan for the first byte at which `hit` marks a zero byte.
 template <typename Hit, typename ByteHit>
 std::size_t scan_words(text_view text, std::size_t from, Hit hit, ByteHit byte_hit) {
   const char* p = text.data() + from;
   const char* end = text.data() + text.size();
-  if constexpr (std::endian::native == std::endian::little) {
+  if constexpr (words::enabled) {
     for (; end - p >= 8; p += 8) {
-      std::uint64_t word;
-      std::memcpy(&word, p, 8);
-      if (const std::uint64_t mask = hit(word)) {
+      if (const std::uint64_t mask = hit(words::load(p))) {
         return static_cast<std::size_t>(p - text.data()) + std::countr_zero(mask) / 8;
       }
     }
@@ -43,7 +38,7 @@ std::size_t find_byte(text_view text, std::size_t from, unsigned char byte) {
 
 std::size_t find_either(text_view text, std::size_t from, unsigned char a, unsigned char b) {
   if (from >= text.size()) return text.size();
-  const std::uint64_t wa = ones * a, wb = ones * b;
+  const std::uint64_t wa = words::ones * a, wb = words::ones * b;
   return scan_words(
       text, from, [=](std::uint64_t w) { return zero_bytes(w ^ wa) | zero_bytes(w ^ wb); },
       [=](unsigned char c) { return c == a || c == b; });
