@@ -61,7 +61,8 @@ converter_ptr open_code_page() {
   return converter;
 }
 
-// CR LF becomes "\n" and a lone LF or CR its stand-in, in place: never longer.
+// CR LF becomes the field's line break and a lone LF or CR its stand-in, in
+// place: never longer.
 void mark_line_breaks(QString& shown) {
   char16_t* chars = reinterpret_cast<char16_t*>(shown.data());
   const qsizetype length = shown.size();
@@ -70,7 +71,7 @@ void mark_line_breaks(QString& shown) {
     char16_t c = chars[read];
     if (c == u'\r') {
       if (read + 1 < length && chars[read + 1] == u'\n') {
-        c = u'\n';
+        c = paragraph_separator_char;
         ++read;
       } else {
         c = lone_carriage_return_char;

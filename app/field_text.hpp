@@ -18,7 +18,8 @@ inline constexpr char16_t paragraph_separator_char = u'\u2029';  // a field's ow
 inline constexpr char16_t lone_byte_base = u'\xDC00';
 
 // The text to give QPlainTextEdit::setPlainText for a value: CR LF becomes a
-// line break ("\n"), a lone LF and a lone CR become the characters above.
+// line break (U+2029), a lone LF and a lone CR become the characters above.
+// It is the raw text the field then holds, so the two functions are inverses.
 QString field_text_from_value(text_view value);
 
 // The value of a field's raw text (QTextDocument::toRawText, where line breaks

@@ -66,7 +66,13 @@ QWidget* create_control(const control_def& def, QWidget* parent) {
       return label;
     }
     case control_kind::edit_field: return new TextField(parent);
-    case control_kind::group_box: return new QGroupBox(caption, parent);
+    case control_kind::group_box: {
+      auto* group = new QGroupBox(caption, parent);
+      // A caption drawn over its parent's frame line hides that line, as the
+      // system's group boxes fill their caption's background.
+      group->setAutoFillBackground(true);
+      return group;
+    }
     case control_kind::dialog_component: break;
   }
   return nullptr;
@@ -92,6 +98,12 @@ MainWindow::MainWindow(notice_box& notices, qsizetype field_capacity)
   connect_controls();
   set_tab_order();
   setFixedSize(client_width, client_height + menuBar()->sizeHint().height());
+}
+
+// Closing the window moves the focus out of a field; no handler may run on
+// the members this destructor has already released.
+MainWindow::~MainWindow() {
+  for (const auto& [name, control] : controls_) control->disconnect(this);
 }
 
 void MainWindow::build_menu_bar() {

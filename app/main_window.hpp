@@ -29,6 +29,7 @@ class MainWindow : public QMainWindow {
 
  public:
   explicit MainWindow(notice_box& notices, qsizetype field_capacity = default_field_capacity);
+  ~MainWindow() override;
 
   // The control of that name from the control table (the dialog component is
   // a plain QObject; every other control a widget).

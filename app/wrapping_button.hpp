@@ -2,7 +2,11 @@
 // on one, as the window's buttons do ("文本→十六进制" in 80 pixels).
 #pragma once
 
+#include <QList>
 #include <QPushButton>
+#include <QRectF>
+
+class QTextLayout;
 
 namespace mosuo {
 
@@ -12,8 +16,14 @@ class WrappingButton : public QPushButton {
  public:
   WrappingButton(const QString& caption, QWidget* parent);
 
+  // Where each line of the caption is drawn, in the button's coordinates.
+  QList<QRectF> caption_lines() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void lay_out_caption(QTextLayout& layout) const;
 };
 
 }  // namespace mosuo
