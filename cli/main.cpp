@@ -1,6 +1,7 @@
 // mosuo-cli: the panel's commands for the shell, over the same core as the
 // window. Reads text ① from a file or standard input, writes exactly the
 // bytes the command would write into its field.
+#include <algorithm>  // min
 #include <cerrno>
 #include <cstdio>
 #include <cstring>  // strerror
@@ -10,7 +11,6 @@
 
 #include "cli/cli_commands.hpp"
 #include "cli/read_all.hpp"
-#include "text/bytes.hpp"
 #include "text/fatal.hpp"
 
 namespace {
@@ -63,7 +63,8 @@ std::optional<text> read_text(const std::string& path, std::string& problem) {
               std::strerror(error);
     return std::nullopt;
   }
-  return bytes_to_text(*bytes);  // the text ends at the first zero byte
+  bytes->resize(std::min(bytes->find('\0'), bytes->size()));  // the text ends at the first zero byte
+  return bytes;
 }
 
 int run(int argc, char** argv) {
