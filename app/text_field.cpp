@@ -34,13 +34,15 @@ void TextField::show_text(const QString& shown) {
 }
 
 void TextField::replace_in_place(const QString& shown) {
-  const QTextCursor old_cursor = textCursor();
+  // Plain numbers: a saved cursor would follow the text being replaced.
+  const int anchor = textCursor().anchor();
+  const int position = textCursor().position();
   const int scrolled = verticalScrollBar()->value();
   show_text(shown);
-  const int end = static_cast<int>(document()->characterCount()) - 1;
+  const int end = document()->characterCount() - 1;
   QTextCursor cursor(document());
-  cursor.setPosition(std::min(old_cursor.anchor(), end));
-  cursor.setPosition(std::min(old_cursor.position(), end), QTextCursor::KeepAnchor);
+  cursor.setPosition(std::min(anchor, end));
+  cursor.setPosition(std::min(position, end), QTextCursor::KeepAnchor);
   setTextCursor(cursor);
   verticalScrollBar()->setValue(scrolled);
 }

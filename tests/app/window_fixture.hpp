@@ -2,6 +2,8 @@
 // of the real one, and lookups of the window's controls by name.
 #pragma once
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 #include <deque>
@@ -37,6 +39,16 @@ class scripted_notices final : public notice_box {
     return answer;
   }
 };
+
+// Types text that need not be ASCII, one key press per character.
+inline void type(QWidget* widget, const QString& typed) {
+  for (const QChar c : typed) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &release);
+  }
+}
 
 inline QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
