@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libicu-dev fonts-noto-cjk xvfb xauth x11-utils
           desktop-file-utils appstream librsvg2-bin dpkg-dev file man-db
-          imagemagick libqt6svg6)
+          imagemagick libqt6svg6 xdotool python3)
 
 install_missing() {
   local missing=() p
