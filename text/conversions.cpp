@@ -1,7 +1,9 @@
 #include <array>
+#include <bit>  // std::countr_zero
 #include <cstdint>
 #include <cstring>  // memcpy
 
+#include "text/blocks.hpp"
 #include "text/commands.hpp"
 #include "text/scan.hpp"
 #include "text/words.hpp"
@@ -181,36 +183,51 @@ constexpr std::array<std::array<std::uint8_t, 256>, row_count> second_byte_chang
   return change;
 }();
 
-// Where eight bytes from a boundary are all single-byte characters, or all
-// double-byte ones outside the letter rows, they go at once. Elsewhere no
-// branch on the text, whose bytes are too mixed to predict: each byte gets its
-// change from the character it belongs to.
+// Whole blocks first: the block's masks tell which bytes are second bytes,
+// so the ASCII letters of eight bytes change at once, and only the rare lead
+// bytes of the letter rows are visited one by one.
+template <bool Upper>
+std::size_t convert_blocks(char* p, std::size_t n, bool& second_byte) {
+  constexpr unsigned char from_low = Upper ? 'a' : 'A', from_high = Upper ? 'z' : 'Z';
+  constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7F;
+  const auto& change = second_byte_change<Upper>;
+  std::size_t i = 0;
+  for (; n - i >= blocks::size; i += blocks::size) {
+    const blocks::block b(p + i);
+    const blocks::characters c = blocks::step(b.high, second_byte);
+    std::uint64_t row_leads = c.leads & (b.equal(0xA3) | b.equal(0xA6) | b.equal(0xA7));
+    for (int k = 0; k < 8; ++k) {
+      const std::uint64_t word = b.word(k);
+      const std::uint64_t second_bytes = blocks::spread_bits[(c.second_bytes >> (8 * k)) & 0xFF] * 0x80;
+      const std::uint64_t letters =
+          words::in_range(word & low7, from_low, from_high) & ~(word & words::highs) & ~second_bytes;
+      words::store(p + i + 8 * k, word ^ (letters >> 2));  // 0x80 >> 2 = 0x20
+    }
+    for (; row_leads != 0; row_leads &= row_leads - 1) {
+      const std::size_t lead = i + static_cast<std::size_t>(std::countr_zero(row_leads));
+      if (lead + 1 == n) continue;  // a lone lead byte
+      const auto second = static_cast<unsigned char>(p[lead + 1]);
+      p[lead + 1] = static_cast<char>(second + change[row_of_lead[static_cast<unsigned char>(p[lead])]][second]);
+    }
+    second_byte = c.next_starts_with_second_byte;
+  }
+  return i;
+}
+
 template <bool Upper>
 text convert_case(text_view source) {
-  constexpr unsigned char from_low = Upper ? 'a' : 'A', from_high = Upper ? 'z' : 'Z';
+  constexpr unsigned from_low = Upper ? 'a' : 'A';
   const auto& change = second_byte_change<Upper>;
   text out(source);
   char* const p = out.data();
   const std::size_t n = out.size();
-  unsigned second_byte = 0, previous = 0;
-  for (std::size_t i = 0, bytewise_until = 0; i < n;) {
-    if (words::enabled && !second_byte && i >= bytewise_until && n - i >= 8) {
-      const std::uint64_t word = words::load(p + i);
-      const std::uint64_t high = word & words::highs;
-      if (high == 0) {
-        words::store(p + i, word ^ (words::in_range(word, from_low, from_high) >> 2));  // 0x80 >> 2 = 0x20
-        i += 8;
-        continue;
-      }
-      if (high == words::highs && !words::zero_bytes(word ^ (words::ones * 0xA3)) &&
-          !words::zero_bytes(word ^ (words::ones * 0xA6)) && !words::zero_bytes(word ^ (words::ones * 0xA7))) {
-        i += 8;
-        continue;
-      }
-      bytewise_until = i + 8;
-    }
-    // the table look-ups depend on the bytes only, not on the stepping, so
-    // they stay off the one chain from byte to byte
+  bool second_block_byte = false;
+  std::size_t i = words::enabled ? convert_blocks<Upper>(p, n, second_block_byte) : 0;
+  // The rest with no branch on the text, whose bytes are too mixed to
+  // predict: each byte gets its change from the character it belongs to.
+  unsigned second_byte = second_block_byte;
+  unsigned previous = i > 0 ? static_cast<unsigned char>(source[i - 1]) : 0;
+  for (; i < n; ++i) {
     const unsigned c = static_cast<unsigned char>(p[i]);
     const unsigned boundary = second_byte ^ 1;
     const unsigned letter = boundary & (c - from_low < 26);
@@ -218,7 +235,6 @@ text convert_case(text_view source) {
     p[i] = static_cast<char>((c ^ (letter << 5)) + row_change);
     previous = c;
     second_byte = boundary & (c >> 7);
-    ++i;
   }
   return out;
 }

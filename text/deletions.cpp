@@ -2,12 +2,36 @@
 #include <cstring>  // memcpy
 #include <vector>
 
+#include "text/blocks.hpp"
 #include "text/commands.hpp"
 #include "text/primitives.hpp"
 #include "text/scan.hpp"
+#include "text/words.hpp"
 
 namespace mosuo {
 namespace {
+
+// Marks which of `length` bytes start a character, the first starting one if
+// `boundary`. Whole blocks are read where `room` bytes allow, and up to a
+// block of marks past `length` may be written.
+void mark_characters(const char* bytes, std::size_t length, std::size_t room, bool boundary,
+                     std::uint8_t* marks) {
+  std::size_t i = 0;
+  if constexpr (words::enabled) {
+    for (; i < length && room - i >= blocks::size; i += blocks::size) {
+      const blocks::characters c = blocks::step(blocks::block(bytes + i).high, !boundary);
+      for (int k = 0; k < 8; ++k) {
+        words::store(reinterpret_cast<char*>(marks + i + 8 * k),
+                     blocks::spread_bits[~(c.second_bytes >> (8 * k)) & 0xFF]);
+      }
+      boundary = !c.next_starts_with_second_byte;
+    }
+  }
+  for (; i < length; ++i) {
+    marks[i] = boundary;
+    boundary = !boundary || !is_lead_byte(static_cast<unsigned char>(bytes[i]));
+  }
+}
 
 // Removes the leftmost occurrence of `sub` and searches again from the start,
 // until none is left, in one pass: the kept bytes form a stack that never
@@ -39,10 +63,10 @@ text repeated_deletion(text_view source, text_view sub, bool ignore_case) {
     if (state == 0) {  // bytes that cannot start a match move over in bulk
       const std::size_t candidate = pattern.skip_to_candidate(source, read);
       if (top != read) std::memcpy(kept.data() + top, source.data() + read, candidate - read);
-      for (bool boundary = next_is_boundary(); read < candidate; ++read, ++top) {
-        starts_character[top] = boundary;
-        boundary = !boundary || !is_lead_byte(static_cast<unsigned char>(kept[top]));
-      }
+      mark_characters(source.data() + read, candidate - read, source.size() - read,
+                      next_is_boundary(), starts_character.data() + top);
+      top += candidate - read;
+      read = candidate;
       if (read == source.size()) break;
     }
     const auto byte = static_cast<unsigned char>(source[read++]);

@@ -2,7 +2,9 @@
 
 #include <algorithm>  // std::clamp
 
+#include "text/blocks.hpp"
 #include "text/scan.hpp"
+#include "text/words.hpp"
 
 namespace mosuo {
 namespace {
@@ -79,22 +81,58 @@ text_list text_split(text_view t, text_view delimiter) {
   return pieces;
 }
 
+namespace {
+
+// Writes the bytes of a word whose bit in `drop` is clear; returns the end.
+// Every byte is written and the output moves past the kept ones, so the
+// loop has no branch that the text could make hard to predict.
+char* keep_bytes(char* out, std::uint64_t word, unsigned drop) {
+  const unsigned keep = ~drop;
+  for (int k = 0; k < 8; ++k) {
+    out[0] = static_cast<char>(word >> (8 * k));
+    out += keep >> k & 1;
+  }
+  return out;
+}
+
+}  // namespace
+
 text text_remove_spaces(text_view t) {
   text result(t.size(), '\0');
   char* out = result.data();
-  // One byte a step and no branch on the text, whose bytes are too mixed to
-  // predict: every byte is written, and the output moves past the kept ones.
-  // A full-width space is its lead byte kept, then taken back with its second.
-  unsigned second_byte = 0, after_a1_lead = 0;
-  for (const char byte : t) {
-    const unsigned c = static_cast<unsigned char>(byte);
-    const unsigned boundary = second_byte ^ 1;
+  const auto* p = reinterpret_cast<const unsigned char*>(t.data());
+  const std::size_t n = t.size();
+  std::size_t i = 0;
+  bool second_byte = false, drop_first = false;
+  // Whole blocks: the second bytes are known from the block's masks.
+  if constexpr (words::enabled) {
+    for (; n - i >= blocks::size; i += blocks::size) {
+      const blocks::block b(t.data() + i);
+      const blocks::characters c = blocks::step(b.high, second_byte);
+      const std::uint64_t a1 = b.equal(full_width_space_byte);
+      const std::uint64_t a1_after = (a1 >> 1) | (std::uint64_t{i + 64 < n && p[i + 64] == full_width_space_byte} << 63);
+      const std::uint64_t full_width_leads = c.leads & a1 & a1_after;
+      const std::uint64_t drop = (b.equal(space) & ~c.second_bytes) | full_width_leads |
+                                 (full_width_leads << 1) | std::uint64_t{drop_first};
+      for (int k = 0; k < 8; ++k) out = keep_bytes(out, b.word(k), static_cast<unsigned>(drop >> (8 * k)) & 0xFF);
+      drop_first = (full_width_leads >> 63) != 0;
+      second_byte = c.next_starts_with_second_byte;
+    }
+  }
+  if (drop_first) ++i, second_byte = false;  // the second byte of a full-width space
+  // The rest one byte a step, with no branch on the text: every byte is
+  // written, and the output moves past the kept ones. A full-width space is
+  // its lead byte kept, then taken back with its second byte.
+  unsigned second = second_byte, after_a1_lead = 0;
+  for (; i < n; ++i) {
+    const unsigned c = p[i];
+    const unsigned boundary = second ^ 1;
     const unsigned space_here = boundary & (c == space);
     const unsigned full_width = after_a1_lead & (c == full_width_space_byte);
-    *out = byte;
+    *out = static_cast<char>(c);
     out += 1 - static_cast<int>(space_here) - 2 * static_cast<int>(full_width);
     after_a1_lead = boundary & (c == full_width_space_byte);
-    second_byte = boundary & (c >> 7);  // a lone lead byte at the end stays
+    second = boundary & (c >> 7);  // a lone lead byte at the end stays
   }
   result.resize(static_cast<std::size_t>(out - result.data()));
   return result;

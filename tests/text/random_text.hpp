@@ -20,6 +20,16 @@ class generator {
     for (char& c : t) c = tricky[std::uniform_int_distribution<int>(0, sizeof tricky - 1)(rng_)];
     return t;
   }
+  // A text of 64 bytes or more, so that whole blocks of 64 are read, with
+  // long runs of lead bytes among the tricky bytes.
+  std::string long_text(int max_length) {
+    std::string t;
+    const int length = number(64, max_length);
+    while (static_cast<int>(t.size()) < length) {
+      t += coin() ? std::string(number(0, 9), '\xD6') + text(8) : text(8);
+    }
+    return t.substr(0, length);
+  }
   // Often a piece of `t` itself, so that matches are common.
   std::string sub_text(const std::string& t, int max_length) {
     if (!t.empty() && coin()) {

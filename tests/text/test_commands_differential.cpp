@@ -56,5 +56,21 @@ TEST(CommandsDifferential, ConversionsEqualPieceByPieceConstruction) {
   }
 }
 
+TEST(CommandsDifferential, LongTextsTakeTheBlockPathsToo) {
+  random_text::generator gen(14);
+  for (int i = 0; i < 4000; ++i) {
+    const std::string source = gen.long_text(300), content = gen.sub_text(source, 3);
+    const bool case_sensitive = gen.coin();
+    ASSERT_EQ(delete_content(source, content, case_sensitive),
+              reference::repeated_deletion(source, content, !case_sensitive))
+        << testing::PrintToString(source) << " less " << testing::PrintToString(content);
+    ASSERT_EQ(delete_line_breaks(source), reference::repeated_deletion(source, "\r\n", false))
+        << testing::PrintToString(source);
+    ASSERT_EQ(delete_spaces(source), reference::remove_spaces(source)) << testing::PrintToString(source);
+    ASSERT_EQ(to_upper_case(source), reference::convert_case(source, true)) << testing::PrintToString(source);
+    ASSERT_EQ(to_lower_case(source), reference::convert_case(source, false)) << testing::PrintToString(source);
+  }
+}
+
 }  // namespace
 }  // namespace mosuo
