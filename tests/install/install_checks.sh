@@ -150,9 +150,15 @@ case $check in
 mosuo-cli |byte-list delete-text from-byte-list full-width hex line-breaks lower repeated-chars repeated-lines spaces tab-line-breaks upper
 mosuo-cli re|repeated-chars repeated-lines
 mosuo-cli f|from-byte-list full-width
-mosuo-cli -|--help --version
+mosuo-cli -|--case-sensitive --content --help --version
+mosuo-cli --case-sensitive -|--content
+mosuo-cli --case-sensitive |byte-list delete-text from-byte-list full-width hex line-breaks lower repeated-chars repeated-lines spaces tab-line-breaks upper
+mosuo-cli --content cut.txt d|delete-text
 mosuo-cli hex -|--case-sensitive --content
 mosuo-cli hex --case-sensitive -|--content
+mosuo-cli hex --content=cut.txt -|--case-sensitive
+mosuo-cli hex -- -|
+mosuo-cli hex -- in|input.txt
 mosuo-cli delete-text --content c|cut.txt
 mosuo-cli delete-text --content cut.txt |cut.txt input.txt
 mosuo-cli spaces in|input.txt
