@@ -1,7 +1,6 @@
 #include "text/bytes.hpp"
 
 #include <charconv>  // to_chars
-#include <cstring>   // memchr
 
 #include "text/fatal.hpp"
 
@@ -11,10 +10,7 @@ byte_sequence text_to_bytes(text_view t) { return byte_sequence(t.begin(), t.end
 
 position bytes_length(const byte_sequence& b) { return static_cast<position>(b.size()); }
 
-text bytes_to_text(std::string_view raw) {
-  const void* zero = std::memchr(raw.data(), 0, raw.size());
-  return text(zero ? raw.substr(0, static_cast<const char*>(zero) - raw.data()) : raw);
-}
+text bytes_to_text(std::string_view raw) { return text(raw.substr(0, raw.find('\0'))); }
 
 text bytes_to_text(std::span<const std::uint8_t> bytes) {
   return bytes_to_text(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));

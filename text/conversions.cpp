@@ -1,3 +1,4 @@
+#include <algorithm>  // std::copy
 #include <array>
 #include <bit>  // std::countr_zero
 #include <cstdint>
@@ -43,9 +44,7 @@ constexpr std::array<byte_form, 256> hex_forms = [] {
 text join_forms(text_view source, const std::array<byte_form, 256>& forms, char separator,
                 std::size_t widest, text_view before = {}, text_view after = {}) {
   text out(before.size() + source.size() * (widest + 1) + after.size(), '\0');
-  char* p = out.data();
-  std::memcpy(p, before.data(), before.size());
-  p += before.size();
+  char* p = std::copy(before.begin(), before.end(), out.data());
   for (std::size_t i = 0; i < source.size(); ++i) {
     const byte_form& f = forms[static_cast<unsigned char>(source[i])];
     std::memcpy(p, f.chars, sizeof f.chars);  // the tail is overwritten next
@@ -53,8 +52,7 @@ text join_forms(text_view source, const std::array<byte_form, 256>& forms, char 
     *p++ = separator;
   }
   if (!source.empty()) --p;  // no separator after the last form
-  std::memcpy(p, after.data(), after.size());
-  p += after.size();
+  p = std::copy(after.begin(), after.end(), p);
   out.resize(static_cast<std::size_t>(p - out.data()));
   return out;
 }
