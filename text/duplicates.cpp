@@ -1,4 +1,5 @@
-#include <algorithm>   // std::max
+#include <algorithm>   // std::count, std::max
+#include <bit>         // std::bit_ceil
 #include <functional>  // std::hash
 #include <vector>
 
@@ -55,13 +56,23 @@ void fold_into(text_view bytes, text& out) {
 // table: one probe is one cache line, where a node-based set chases pointers.
 class line_set {
  public:
-  line_set(text_view source, bool case_sensitive) : source_(source), case_sensitive_(case_sensitive) {}
+  // Room for `expected` lines without growing.
+  line_set(text_view source, bool case_sensitive, std::size_t expected)
+      : source_(source), case_sensitive_(case_sensitive), slots_(std::bit_ceil(2 * expected + 64)) {}
 
-  // Whether no earlier line equals this one; remembers it.
-  bool insert(std::size_t start, std::size_t length) {
+  std::size_t hash(std::size_t start, std::size_t length) {
     const text_view line = source_.substr(start, length);
     if (!case_sensitive_) fold_into(line, folded_);
-    const std::size_t hash = std::hash<text_view>{}(case_sensitive_ ? line : text_view(folded_)) | 1;
+    return std::hash<text_view>{}(case_sensitive_ ? line : text_view(folded_)) | 1;  // 0 marks empty slots
+  }
+
+  // The slot a hash probes first, fetched ahead of its use: the table is far
+  // larger than the caches, so waiting for each probe would dominate.
+  void prefetch(std::size_t hash) const { __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]); }
+
+  // Whether no earlier line equals this one; remembers it.
+  bool insert(std::size_t start, std::size_t length, std::size_t hash) {
+    const text_view line = source_.substr(start, length);
     if (2 * (count_ + 1) > slots_.size()) grow();
     for (std::size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
       slot& s = slots_[i];
@@ -119,11 +130,32 @@ class line_set {
 // the line count stays. Lines are the pieces between CR LF pairs found at
 // character boundaries; a final CR LF starts no line.
 text delete_repeated_lines(text_view source, bool case_sensitive) {
-  line_set earlier(source, case_sensitive);
+  // every line but the last ends at a CR, so their count bounds the lines
+  line_set earlier(source, case_sensitive,
+                   static_cast<std::size_t>(std::count(source.begin(), source.end(), '\r')) + 1);
   text result;
   result.reserve(source.size());
-  auto keep_if_new = [&](std::size_t start, std::size_t end) {
-    if (earlier.insert(start, end - start)) result.append(source.substr(start, end - start));
+  // Lines wait in a short queue between hashing and their turn, so that the
+  // table's slots arrive in the cache before they are needed; they are still
+  // decided one by one, in order.
+  struct line {
+    std::size_t start, length, hash;
+    bool line_break;
+  };
+  constexpr std::size_t lookahead = 16;
+  line queue[lookahead];
+  std::size_t queued = 0, next = 0;
+  auto decide = [&](const line& l) {
+    if (earlier.insert(l.start, l.length, l.hash)) result.append(source.substr(l.start, l.length));
+    if (l.line_break) result.append("\r\n");
+  };
+  auto add = [&](std::size_t start, std::size_t end, bool line_break) {
+    const line l{start, end - start, earlier.hash(start, end - start), line_break};
+    earlier.prefetch(l.hash);
+    if (queued == lookahead) decide(queue[next]);
+    else ++queued;
+    queue[next] = l;
+    next = (next + 1) % lookahead;
   };
   // A CR at a boundary is a character, so the LF after it is one too.
   scan::boundary_tracker boundaries(source, 0);
@@ -131,12 +163,12 @@ text delete_repeated_lines(text_view source, bool case_sensitive) {
   for (std::size_t cr = scan::find_byte(source, 0, '\r'); cr + 1 < source.size();
        cr = scan::find_byte(source, cr + 1, '\r')) {
     if (source[cr + 1] != '\n' || !boundaries.at(cr)) continue;
-    keep_if_new(line_start, cr);
-    result.append("\r\n");
+    add(line_start, cr, true);
     line_start = cr + 2;
     boundaries.restart_at(line_start);
   }
-  if (line_start < source.size()) keep_if_new(line_start, source.size());
+  if (line_start < source.size()) add(line_start, source.size(), false);
+  for (std::size_t k = 0; k < queued; ++k) decide(queue[(next + lookahead - queued + k) % lookahead]);
   return result;
 }
 
