@@ -94,6 +94,12 @@ class number_reader {
         return;
     }
   }
+  // The common case first: a digit, where one may stand.
+  void feed_digit(unsigned digit) {
+    if (phase_ == phase::done) return;
+    value_ = value_ * 10 + digit;
+    phase_ = phase::digits;
+  }
   void feed_other_character() { phase_ = phase::done; }
   std::uint8_t byte() const { return static_cast<std::uint8_t>(negative_ ? 0u - value_ : value_); }
 
@@ -119,10 +125,16 @@ constexpr unsigned char folded(unsigned char lead, unsigned char second) {
 // character stepping found it.
 text from_byte_list(text_view source) {
   text out;
+  out.reserve(source.size() / 2 + 1);  // each byte needs a digit and a comma but the last
   number_reader piece;
   bool piece_open = false;  // bytes after the last comma, braces aside
   for (std::size_t i = 0; i < source.size(); ++i) {
     const auto c = static_cast<unsigned char>(source[i]);
+    if (static_cast<unsigned>(c - '0') < 10) {
+      piece.feed_digit(c - '0');
+      piece_open = true;
+      continue;
+    }
     if (c == '{' || c == '}') continue;
     if (c == ',') {
       if (piece.byte() == 0) return out;

@@ -14,6 +14,7 @@ text delete_repeated_characters(text_view source, bool case_sensitive) {
   constexpr std::size_t single_bytes = 0x100, double_bytes = 0x80 * 0x100;
   std::vector<bool> seen(single_bytes + double_bytes);
   text result;
+  result.reserve(std::min(source.size(), single_bytes + 2 * double_bytes));  // every character once at most
   for (std::size_t i = 0; i < source.size(); ++i) {
     const auto byte = static_cast<unsigned char>(source[i]);
     if (!is_lead_byte(byte)) {
