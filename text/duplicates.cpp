@@ -57,7 +57,8 @@ void fold_into(text_view bytes, text& out) {
 // table: one probe is one cache line, where a node-based set chases pointers.
 class line_set {
  public:
-  // Room for `expected` lines without growing.
+  // Room for `expected` lines without growing; a slot is 24 bytes and the
+  // table at most half full, so at most 96 bytes a line.
   line_set(text_view source, bool case_sensitive, std::size_t expected)
       : source_(source), case_sensitive_(case_sensitive), slots_(std::bit_ceil(2 * expected + 64)) {}
 
@@ -131,9 +132,11 @@ class line_set {
 // the line count stays. Lines are the pieces between CR LF pairs found at
 // character boundaries; a final CR LF starts no line.
 text delete_repeated_lines(text_view source, bool case_sensitive) {
-  // every line but the last ends at a CR, so their count bounds the lines
-  line_set earlier(source, case_sensitive,
-                   static_cast<std::size_t>(std::count(source.begin(), source.end(), '\r')) + 1);
+  // Every line but the last ends at a CR, so their count bounds the lines;
+  // the table starts at that size, but never above twice the text's size,
+  // where it grows only as new lines arrive.
+  const auto line_breaks = static_cast<std::size_t>(std::count(source.begin(), source.end(), '\r'));
+  line_set earlier(source, case_sensitive, std::min(line_breaks + 1, source.size() / 48));
   text result;
   result.reserve(source.size());
   // Lines wait in a short queue between hashing and their turn, so that the
