@@ -3,7 +3,9 @@
 // paint, with each step timed on its own as well. Paint costs depend on the
 // window system, so it runs under Xvfb with the xcb platform (it starts
 // itself under xvfb-run when no display is set).
-//   bench_window [--sizes=10,100]   sizes of text ① in MB
+//   bench_window [--sizes=10,100] [--only=字节集,全部]
+// sizes of text ① in MB; the captions of the buttons to measure (all of them
+// by default).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QScrollBar>
@@ -86,7 +88,7 @@ double click_and_paint(MainWindow& window, const char* button, std::string_view 
   return seconds(timer);
 }
 
-void measure(MainWindow& window, std::size_t megabytes) {
+void measure(MainWindow& window, std::size_t megabytes, const QStringList& only) {
   const text& corpus = mosuo::bench::corpus(megabytes * mosuo::bench::megabyte);
   // A byte list about as long as the corpus, for "字节集→文本".
   const text byte_list = mosuo::to_byte_list(mosuo::text_view(corpus).substr(0, corpus.size() / 4));
@@ -95,6 +97,7 @@ void measure(MainWindow& window, std::size_t megabytes) {
   std::printf("%-14s %8s | %7s %7s %7s %7s  %s\n", "button", "whole s", "read", "command", "write", "paint",
               "result bytes");
   for (const button_case& button : buttons) {
+    if (!only.isEmpty() && !only.contains(QString::fromUtf8(button.caption))) continue;
     const text& source = button.byte_list_source ? byte_list : corpus;
     window.write(mosuo::source_field, source);
     window.write(mosuo::content_field, content);
@@ -184,16 +187,16 @@ void measure_long_lines(MainWindow& window) {
   window.write(mosuo::result_field, {});
 }
 
-std::vector<std::size_t> sizes_from(int argc, char* argv[]) {
-  std::vector<std::size_t> sizes;
+// The values of --NAME=a,b,c; other benchmarks' flags pass by.
+QStringList option(int argc, char* argv[], const std::string& name) {
+  const std::string prefix = "--" + name + "=";
+  QStringList values;
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
-    if (!argument.starts_with("--sizes=")) continue;  // other benchmarks' flags pass by
-    for (const QString& size : QString::fromStdString(argument.substr(8)).split(u',', Qt::SkipEmptyParts))
-      sizes.push_back(size.toULongLong());
+    if (argument.starts_with(prefix))
+      values += QString::fromUtf8(argument.substr(prefix.size())).split(u',', Qt::SkipEmptyParts);
   }
-  if (sizes.empty()) sizes = {10, 100};
-  return sizes;
+  return values;
 }
 
 }  // namespace
@@ -219,10 +222,13 @@ int main(int argc, char* argv[]) {
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
   std::printf("platform %s; whole = click to the written field's first paint; then each step alone\n",
               qPrintable(QGuiApplication::platformName()));
-  measure_long_lines(window);
-  for (const std::size_t megabytes : sizes_from(argc, argv)) {
-    measure(window, megabytes);
-    measure_focus_loss(window, megabytes);
+  const QStringList only = option(argc, argv, "only");
+  QStringList sizes = option(argc, argv, "sizes");
+  if (sizes.isEmpty()) sizes = {u"10"_qs, u"100"_qs};
+  if (only.isEmpty()) measure_long_lines(window);
+  for (const QString& size : sizes) {
+    measure(window, size.toULongLong(), only);
+    if (only.isEmpty()) measure_focus_loss(window, size.toULongLong());
   }
   return 0;
 }

@@ -238,6 +238,11 @@ class WindowLayoutTest : public QObject {
     for (qsizetype i = 1; i < lines.size(); ++i) QVERIFY(!lines[i].intersects(lines[i - 1]));
   }
 
+  void the_application_icon_draws_from_the_resources() {
+    const QIcon icon(u":/icons/org.mosuo.Mosuo.svg"_qs);
+    QVERIFY(!icon.pixmap(48, 48).isNull());
+  }
+
   void everything_starts_empty_unchecked_and_at_rest() {
     for (const std::string_view name : {"编辑框1", "编辑框2", "编辑框3"}) QCOMPARE(fixture_->value(name), QByteArray());
     for (const std::string_view name : {"选择框1是否区分大小写", "选择框2"})
