@@ -17,6 +17,7 @@
 #include "app/field_text.hpp"
 #include "app/text_field.hpp"
 #include "app/transparent_label.hpp"
+#include "app/wrap_policy.hpp"
 #include "app/wrapping_button.hpp"
 #include "text/commands.hpp"
 
@@ -86,12 +87,12 @@ bool is_focus_loss(Qt::FocusReason reason) {
 
 }  // namespace
 
-MainWindow::MainWindow(notice_box& notices, qsizetype field_capacity)
+MainWindow::MainWindow(notice_box& notices, field_limits limits)
     : QMainWindow(nullptr,
                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                       Qt::WindowCloseButtonHint),
       notices_(notices),
-      field_capacity_(field_capacity) {
+      limits_(limits) {
   setWindowTitle(qs(window_title));
   build_menu_bar();
   build_controls();
@@ -223,7 +224,7 @@ text MainWindow::read(std::string_view field_name) const { return field(field_na
 
 bool MainWindow::write(std::string_view field_name, text_view value) {
   const QString shown = field_text_from_value(value);
-  if (shown.size() > field_capacity_) {
+  if (shown.size() > limits_.characters || longest_line(shown) > limits_.line) {
     notice(too_large_notice_text);
     return false;
   }

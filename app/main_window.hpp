@@ -19,8 +19,13 @@ namespace mosuo {
 
 class TextField;
 
-// The document of a field addresses its characters with int; stay well inside.
-inline constexpr qsizetype default_field_capacity = std::numeric_limits<int>::max() / 2;
+// What a field can hold. Its document addresses characters with int; the
+// layout of one line sizes its glyph buffer with int arithmetic, about 21
+// bytes a glyph, and a line past 2^31 / 21 glyphs overflows it inside Qt.
+struct field_limits {
+  qsizetype characters = std::numeric_limits<int>::max() / 2;
+  qsizetype line = qsizetype{1} << 26;  // characters between two line breaks
+};
 
 inline constexpr std::string_view too_large_notice_text = "处理结果太大，文本框容纳不下，没有写入任何文本框。";
 
@@ -28,7 +33,7 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(notice_box& notices, qsizetype field_capacity = default_field_capacity);
+  explicit MainWindow(notice_box& notices, field_limits limits = {});
   ~MainWindow() override;
 
   // The control of that name from the control table (the dialog component is
@@ -67,7 +72,7 @@ class MainWindow : public QMainWindow {
   void normalise_source();
 
   notice_box& notices_;
-  const qsizetype field_capacity_;
+  const field_limits limits_;
   bool case_sensitive_ = false;  // the case flag: ticked means letters must match exactly
   std::map<std::string_view, QObject*> controls_;
   std::array<QAction*, static_cast<std::size_t>(menu_command::notice_support) + 1> menu_actions_{};

@@ -25,6 +25,18 @@ qsizetype longest_unbreakable_run(QStringView shown) {
   return longest;
 }
 
+qsizetype longest_line(QStringView shown) {
+  qsizetype longest = 0;
+  qsizetype start = 0;
+  while (start <= shown.size()) {
+    qsizetype end = shown.indexOf(QChar(u'\u2029'), start);
+    if (end < 0) end = shown.size();
+    longest = std::max(longest, end - start);
+    start = end + 1;
+  }
+  return longest;
+}
+
 QTextOption::WrapMode wrap_mode_for(QStringView shown) {
   return longest_unbreakable_run(shown) > longest_cheap_run ? QTextOption::WrapAnywhere
                                                             : QTextOption::WrapAtWordBoundaryOrAnywhere;

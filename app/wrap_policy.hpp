@@ -17,4 +17,7 @@ qsizetype longest_unbreakable_run(QStringView shown);
 
 QTextOption::WrapMode wrap_mode_for(QStringView shown);
 
+// The most characters between two line breaks of the field (U+2029).
+qsizetype longest_line(QStringView shown);
+
 }  // namespace mosuo

@@ -218,16 +218,33 @@ class PanelCommandsTest : public QObject {
     QVERIFY(QApplication::overrideCursor() == nullptr);
   }
 
+  // Limits of 12 characters in all and 8 in a line stand in for the real ones.
+  void a_result_too_large_for_its_field_changes_nothing_data() {
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QByteArray>("result");  // empty: the notice instead
+    QTest::newRow("fits") << QByteArray("A") << QByteArray("{65}");
+    QTest::newRow("too many characters") << QByteArray("ABCD") << QByteArray();  // 13 characters
+    QTest::newRow("too long a line") << QByteArray("ABC") << QByteArray();       // 10 in one line
+  }
   void a_result_too_large_for_its_field_changes_nothing() {
-    fixture_ = std::make_unique<window_fixture>(10);  // a field holds 10 characters here
-    fixture_->set("编辑框1", "ABCD");
+    QFETCH(QByteArray, source);
+    QFETCH(QByteArray, result);
+    fixture_ = std::make_unique<window_fixture>(mosuo::field_limits{.characters = 12, .line = 8});
+    fixture_->set("编辑框1", source);
     fixture_->set("编辑框3", "kept");
-    fixture_->click("按钮4转换字节集");  // {65,66,67,68}: 13 characters
-    QCOMPARE(fixture_->notices.shown.size(), 1u);
-    QCOMPARE(fixture_->notices.shown[0].text, mosuo::testing::qs(mosuo::too_large_notice_text));
-    QCOMPARE(fixture_->value("编辑框3"), QByteArray("kept"));
-    fixture_->click("按钮11");  // ABCD fits
-    QCOMPARE(fixture_->value("编辑框2"), QByteArray("ABCD"));
+    fixture_->click("按钮4转换字节集");
+    QCOMPARE(fixture_->notices.shown.size(), result.isEmpty() ? 1u : 0u);
+    if (result.isEmpty()) QCOMPARE(fixture_->notices.shown[0].text, mosuo::testing::qs(mosuo::too_large_notice_text));
+    QCOMPARE(fixture_->value("编辑框3"), result.isEmpty() ? QByteArray("kept") : result);
+    QCOMPARE(fixture_->value("编辑框1"), source);
+  }
+
+  void a_line_is_measured_between_line_breaks() {
+    fixture_ = std::make_unique<window_fixture>(mosuo::field_limits{.characters = 100, .line = 8});
+    fixture_->set("编辑框1", "12345678\r\n12345678\r\n");
+    fixture_->click("按钮11");  // three lines of 8, 8 and 0 characters
+    QVERIFY(fixture_->notices.shown.empty());
+    QCOMPARE(fixture_->value("编辑框2"), QByteArray("12345678\r\n12345678\r\n"));
   }
 
   void a_byte_list_of_a_large_text_wraps_without_freezing() {

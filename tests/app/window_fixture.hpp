@@ -57,8 +57,7 @@ struct window_fixture {
   scripted_notices notices;
   std::unique_ptr<MainWindow> window;
 
-  explicit window_fixture(qsizetype field_capacity = default_field_capacity)
-      : window(std::make_unique<MainWindow>(notices, field_capacity)) {
+  explicit window_fixture(field_limits limits = {}) : window(std::make_unique<MainWindow>(notices, limits)) {
     window->show_at_start();
     if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
   }
