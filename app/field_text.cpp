@@ -41,9 +41,15 @@ void unmappable_to_bytes(const void*, UConverterFromUnicodeArgs* args, const UCh
   *error = U_ZERO_ERROR;
   char byte = '?';
   switch (code_point) {
-    case paragraph_separator_char: ucnv_cbFromUWriteBytes(args, "\r\n", 2, 0, error); return;
-    case lone_line_feed_char: byte = '\n'; break;
-    case lone_carriage_return_char: byte = '\r'; break;
+    case paragraph_separator_char:
+      ucnv_cbFromUWriteBytes(args, "\r\n", 2, 0, error);
+      return;
+    case lone_line_feed_char:
+      byte = '\n';
+      break;
+    case lone_carriage_return_char:
+      byte = '\r';
+      break;
     default:
       if (code_point > lone_byte_base && code_point <= lone_byte_base + 0xFF)
         byte = static_cast<char>(code_point - lone_byte_base);
@@ -103,7 +109,8 @@ QString field_text_from_value(text_view value) {
     if (last || U_FAILURE(error)) break;
   }
   shown.truncate(target - begin);
-  if (std::memchr(value.data(), '\r', value.size()) || std::memchr(value.data(), '\n', value.size()))
+  if (std::memchr(value.data(), '\r', value.size()) ||
+      std::memchr(value.data(), '\n', value.size()))
     mark_line_breaks(shown);
   return shown;
 }

@@ -11,9 +11,9 @@
 namespace mosuo {
 
 // Characters the field keeps for the bytes that are no character of their own.
-inline constexpr char16_t lone_line_feed_char = u'\u2028';      // drawn as a break inside the paragraph
+inline constexpr char16_t lone_line_feed_char = u'\u2028';  // drawn as a break inside the paragraph
 inline constexpr char16_t lone_carriage_return_char = u'\u240D';  // the symbol "␍"
-inline constexpr char16_t paragraph_separator_char = u'\u2029';  // a field's own line break
+inline constexpr char16_t paragraph_separator_char = u'\u2029';   // a field's own line break
 // A byte the code page rejects (a lone lead byte) is held as U+DC00 plus the byte.
 inline constexpr char16_t lone_byte_base = u'\xDC00';
 

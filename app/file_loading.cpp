@@ -12,8 +12,12 @@
 namespace mosuo {
 namespace {
 
-loaded_file failure(std::string reason) { return {false, {}, std::move(reason)}; }
-loaded_file system_failure() { return failure(std::strerror(errno)); }
+loaded_file failure(std::string reason) {
+  return {false, {}, std::move(reason)};
+}
+loaded_file system_failure() {
+  return failure(std::strerror(errno));
+}
 
 // Closes the descriptor on every path out.
 struct descriptor {

@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-
 #include <memory>
 
 #include "app/fatal_notice.hpp"

@@ -11,7 +11,6 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
-
 #include <algorithm>
 
 #include "app/field_text.hpp"
@@ -24,7 +23,9 @@
 namespace mosuo {
 namespace {
 
-QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+QString qs(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 const control_def& definition(std::string_view name) {
   return *std::ranges::find(window_def::controls, name, &control_def::name);
@@ -41,7 +42,8 @@ struct busy_cursor {
 QWidget* create_control(const control_def& def, QWidget* parent) {
   const QString caption = qs(def.caption);
   switch (def.kind) {
-    case control_kind::transparent_label: return new TransparentLabel(parent);
+    case control_kind::transparent_label:
+      return new TransparentLabel(parent);
     case control_kind::combo_box: {
       auto* combo = new QComboBox(parent);
       combo->setEditable(true);
@@ -51,8 +53,10 @@ QWidget* create_control(const control_def& def, QWidget* parent) {
       combo->setEditText(caption);  // shown, but not one of the entries
       return combo;
     }
-    case control_kind::button: return new WrappingButton(caption, parent);
-    case control_kind::check_box: return new QCheckBox(caption, parent);
+    case control_kind::button:
+      return new WrappingButton(caption, parent);
+    case control_kind::check_box:
+      return new QCheckBox(caption, parent);
     case control_kind::progress_bar: {
       auto* bar = new QProgressBar(parent);
       bar->setRange(0, 1000);
@@ -66,7 +70,8 @@ QWidget* create_control(const control_def& def, QWidget* parent) {
       label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
       return label;
     }
-    case control_kind::edit_field: return new TextField(parent);
+    case control_kind::edit_field:
+      return new TextField(parent);
     case control_kind::group_box: {
       auto* group = new QGroupBox(caption, parent);
       // A caption drawn over its parent's frame line hides that line, as the
@@ -74,7 +79,8 @@ QWidget* create_control(const control_def& def, QWidget* parent) {
       group->setAutoFillBackground(true);
       return group;
     }
-    case control_kind::dialog_component: break;
+    case control_kind::dialog_component:
+      break;
   }
   return nullptr;
 }
@@ -88,9 +94,8 @@ bool is_focus_loss(Qt::FocusReason reason) {
 }  // namespace
 
 MainWindow::MainWindow(notice_box& notices, field_limits limits)
-    : QMainWindow(nullptr,
-                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                      Qt::WindowCloseButtonHint),
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       notices_(notices),
       limits_(limits) {
   setWindowTitle(qs(window_title));
@@ -117,7 +122,8 @@ void MainWindow::build_menu_bar() {
       menu->addSeparator();
     } else {
       QAction* action = menu->addAction(qs(item.caption));
-      if (item.command != menu_command::none) menu_actions_[static_cast<std::size_t>(item.command)] = action;
+      if (item.command != menu_command::none)
+        menu_actions_[static_cast<std::size_t>(item.command)] = action;
     }
   }
 }
@@ -136,11 +142,13 @@ void MainWindow::build_controls() {
       controls_[def->name] = component;
       continue;
     }
-    QWidget* parent = def->parent.empty() ? client : static_cast<QWidget*>(controls_.at(def->parent));
+    QWidget* parent =
+        def->parent.empty() ? client : static_cast<QWidget*>(controls_.at(def->parent));
     QWidget* widget = create_control(*def, parent);
     widget->setObjectName(qs(def->name));
     widget->setGeometry(def->x, def->y, def->width, def->height);
-    widget->setAccessibleName(qs(def->label.empty() ? def->caption : definition(def->label).caption));
+    widget->setAccessibleName(
+        qs(def->label.empty() ? def->caption : definition(def->label).caption));
     controls_[def->name] = widget;
   }
 }
@@ -160,6 +168,11 @@ void MainWindow::connect_controls() {
       });
     }
   }
+  for (const std::string_view name : {source_field, content_field, result_field}) {
+    field(name)->set_line_limit(limits_.line);
+    connect(field(name), &TextField::paste_refused, this,
+            [this] { notice(too_large_notice_text); });
+  }
   for (std::size_t i = 0; i < menu_actions_.size(); ++i) {
     if (menu_actions_[i] == nullptr) continue;
     const auto command = static_cast<menu_command>(i);
@@ -174,14 +187,16 @@ void MainWindow::set_tab_order() {
     auto* widget = static_cast<QWidget*>(controls_.at(window_def::tab_order[i]));
     widget->installEventFilter(this);
     for (QWidget* inner : widget->findChildren<QWidget*>()) inner->installEventFilter(this);
-    if (i > 0) setTabOrder(static_cast<QWidget*>(controls_.at(window_def::tab_order[i - 1])), widget);
+    if (i > 0)
+      setTabOrder(static_cast<QWidget*>(controls_.at(window_def::tab_order[i - 1])), widget);
   }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    const bool plain = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+    const bool plain =
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
     if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
       move_focus(key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier) == 0);
       return true;
@@ -197,7 +212,8 @@ void MainWindow::move_focus(bool forward) {
     const auto* widget = static_cast<QWidget*>(controls_.at(name));
     return focused != nullptr && (widget == focused || widget->isAncestorOf(focused));
   };
-  const std::ptrdiff_t current = std::ranges::find_if(window_def::tab_order, holds_focus) - window_def::tab_order.begin();
+  const std::ptrdiff_t current =
+      std::ranges::find_if(window_def::tab_order, holds_focus) - window_def::tab_order.begin();
   std::ptrdiff_t next = forward ? 0 : count - 1;
   if (current < count) next = (current + (forward ? 1 : count - 1)) % count;
   static_cast<QWidget*>(controls_.at(window_def::tab_order[static_cast<std::size_t>(next)]))
@@ -206,21 +222,28 @@ void MainWindow::move_focus(bool forward) {
 
 void MainWindow::show_at_start() {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  move(screen.x() + (screen.width() - outer_width) / 2, screen.y() + (screen.height() - outer_height) / 2);
+  move(screen.x() + (screen.width() - outer_width) / 2,
+       screen.y() + (screen.height() - outer_height) / 2);
   show();
   activateWindow();
   field(source_field)->setFocus(Qt::OtherFocusReason);
 }
 
-QObject* MainWindow::control(std::string_view name) const { return controls_.at(name); }
+QObject* MainWindow::control(std::string_view name) const {
+  return controls_.at(name);
+}
 
-TextField* MainWindow::field(std::string_view name) const { return static_cast<TextField*>(controls_.at(name)); }
+TextField* MainWindow::field(std::string_view name) const {
+  return static_cast<TextField*>(controls_.at(name));
+}
 
 QAction* MainWindow::menu_action(menu_command command) const {
   return menu_actions_[static_cast<std::size_t>(command)];
 }
 
-text MainWindow::read(std::string_view field_name) const { return field(field_name)->value(); }
+text MainWindow::read(std::string_view field_name) const {
+  return field(field_name)->value();
+}
 
 bool MainWindow::write(std::string_view field_name, text_view value) {
   const QString shown = field_text_from_value(value);
@@ -232,7 +255,8 @@ bool MainWindow::write(std::string_view field_name, text_view value) {
   return true;
 }
 
-notice_answer MainWindow::notice(std::string_view text, std::string_view caption, notice_buttons buttons) {
+notice_answer MainWindow::notice(std::string_view text, std::string_view caption,
+                                 notice_buttons buttons) {
   // The box takes the focus, so the source field loses it before the box shows.
   if (field(source_field)->hasFocus()) normalise_source();
   const QPointer<QWidget> had_focus = QApplication::focusWidget();
@@ -241,7 +265,8 @@ notice_answer MainWindow::notice(std::string_view text, std::string_view caption
   const notice_answer answer = notices_.ask(qs(text), qs(caption), buttons);
   if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
   activateWindow();
-  if (had_focus != nullptr && had_focus->window() == this) had_focus->setFocus(Qt::ActiveWindowFocusReason);
+  if (had_focus != nullptr && had_focus->window() == this)
+    had_focus->setFocus(Qt::ActiveWindowFocusReason);
   return answer;
 }
 
@@ -259,20 +284,30 @@ void MainWindow::normalise_source() {
 void MainWindow::run(binding event) {
   const busy_cursor busy;
   switch (event) {
-    case binding::none: break;
-    case binding::unfinished_notice: notice(unfinished_notice_text); break;
+    case binding::none:
+      break;
+    case binding::unfinished_notice:
+      notice(unfinished_notice_text);
+      break;
     case binding::case_flag:
       case_sensitive_ = static_cast<QCheckBox*>(control("选择框1是否区分大小写"))->isChecked();
       break;
-    case binding::delete_spaces: write(result_field, delete_spaces(read(source_field))); break;
-    case binding::delete_line_breaks: write(result_field, delete_line_breaks(read(source_field))); break;
-    case binding::delete_tab_line_breaks: write(result_field, delete_tab_line_breaks(read(source_field))); break;
+    case binding::delete_spaces:
+      write(result_field, delete_spaces(read(source_field)));
+      break;
+    case binding::delete_line_breaks:
+      write(result_field, delete_line_breaks(read(source_field)));
+      break;
+    case binding::delete_tab_line_breaks:
+      write(result_field, delete_tab_line_breaks(read(source_field)));
+      break;
     case binding::delete_content:
       write(result_field, delete_content(read(source_field), read(content_field), case_sensitive_));
       break;
     case binding::delete_all:
       if (notice(clear_question, clear_caption, notice_buttons::ok_cancel) == notice_answer::ok)
-        for (const std::string_view name : {content_field, source_field, result_field}) write(name, {});
+        for (const std::string_view name : {content_field, source_field, result_field})
+          write(name, {});
       break;
     case binding::delete_repeated_characters:
       write(result_field, delete_repeated_characters(read(source_field), case_sensitive_));
@@ -280,12 +315,24 @@ void MainWindow::run(binding event) {
     case binding::delete_repeated_lines:
       write(result_field, delete_repeated_lines(read(source_field), case_sensitive_));
       break;
-    case binding::to_byte_list: write(result_field, to_byte_list(read(source_field))); break;
-    case binding::from_byte_list: write(result_field, from_byte_list(read(source_field))); break;
-    case binding::to_hex_dump: write(result_field, to_hex_dump(read(source_field))); break;
-    case binding::to_upper_case: write(content_field, to_upper_case(read(source_field))); break;
-    case binding::to_lower_case: write(content_field, to_lower_case(read(source_field))); break;
-    case binding::normalise_full_width: normalise_source(); break;
+    case binding::to_byte_list:
+      write(result_field, to_byte_list(read(source_field)));
+      break;
+    case binding::from_byte_list:
+      write(result_field, from_byte_list(read(source_field)));
+      break;
+    case binding::to_hex_dump:
+      write(result_field, to_hex_dump(read(source_field)));
+      break;
+    case binding::to_upper_case:
+      write(content_field, to_upper_case(read(source_field)));
+      break;
+    case binding::to_lower_case:
+      write(content_field, to_lower_case(read(source_field)));
+      break;
+    case binding::normalise_full_width:
+      normalise_source();
+      break;
   }
 }
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QMainWindow>
-
 #include <array>
 #include <limits>
 #include <map>
@@ -27,7 +26,8 @@ struct field_limits {
   qsizetype line = qsizetype{1} << 26;  // characters between two line breaks
 };
 
-inline constexpr std::string_view too_large_notice_text = "处理结果太大，文本框容纳不下，没有写入任何文本框。";
+inline constexpr std::string_view too_large_notice_text =
+    "处理结果太大，文本框容纳不下，没有写入任何文本框。";
 
 class MainWindow : public QMainWindow {
   Q_OBJECT

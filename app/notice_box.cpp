@@ -5,7 +5,8 @@
 
 namespace mosuo {
 
-notice_answer message_box_notice::ask(const QString& text, const QString& caption, notice_buttons buttons) {
+notice_answer message_box_notice::ask(const QString& text, const QString& caption,
+                                      notice_buttons buttons) {
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));  // notices break lines with CR LF
   QMessageBox box(QMessageBox::NoIcon, caption, shown, QMessageBox::Ok, nullptr);

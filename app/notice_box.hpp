@@ -14,7 +14,8 @@ class notice_box {
  public:
   virtual ~notice_box() = default;
   // Escape and the close button answer Cancel; anything else counts as OK.
-  virtual notice_answer ask(const QString& text, const QString& caption, notice_buttons buttons) = 0;
+  virtual notice_answer ask(const QString& text, const QString& caption,
+                            notice_buttons buttons) = 0;
 };
 
 // The system's message box, modal for the whole program.

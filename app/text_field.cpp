@@ -3,8 +3,8 @@
 #include <QFocusEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
-
 #include <algorithm>
 
 #include "app/field_text.hpp"
@@ -19,7 +19,8 @@ TextField::TextField(QWidget* parent) : QPlainTextEdit(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // The selection is hidden while the field does not have the focus.
   QPalette colours = palette();
-  colours.setColor(QPalette::Inactive, QPalette::Highlight, colours.color(QPalette::Active, QPalette::Base));
+  colours.setColor(QPalette::Inactive, QPalette::Highlight,
+                   colours.color(QPalette::Active, QPalette::Base));
   colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
                    colours.color(QPalette::Active, QPalette::Text));
   setPalette(colours);
@@ -31,7 +32,9 @@ TextField::TextField(QWidget* parent) : QPlainTextEdit(parent) {
   connect(document(), &QTextDocument::contentsChange, this, [this] { changed_since_mark_ = true; });
 }
 
-text TextField::value() const { return value_from_field_text(document()->toRawText()); }
+text TextField::value() const {
+  return value_from_field_text(document()->toRawText());
+}
 
 void TextField::show_text(const QString& shown) {
   const QTextOption::WrapMode mode = wrap_mode_for(shown);
@@ -64,9 +67,17 @@ void TextField::focusOutEvent(QFocusEvent* event) {
 }
 
 void TextField::insertFromMimeData(const QMimeData* source) {
-  // A pasted run without break opportunities would make word wrapping crawl.
-  if (source->hasText() && wrap_mode_for(source->text()) == QTextOption::WrapAnywhere)
-    setWordWrapMode(QTextOption::WrapAnywhere);
+  if (source->hasText()) {
+    const QString pasted = source->text();
+    // The pasted line joins the one at the caret; the layout cannot hold more.
+    if (longest_line(pasted) + textCursor().block().length() > line_limit_) {
+      emit paste_refused();
+      return;
+    }
+    // A pasted run without break opportunities would make word wrapping crawl.
+    if (wrap_mode_for(pasted) == QTextOption::WrapAnywhere)
+      setWordWrapMode(QTextOption::WrapAnywhere);
+  }
   QPlainTextEdit::insertFromMimeData(source);
 }
 

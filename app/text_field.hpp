@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <limits>
 
 #include "text/text.hpp"
 
@@ -27,8 +28,12 @@ class TextField : public QPlainTextEdit {
   bool changed_since_mark() const { return changed_since_mark_; }
   void mark_unchanged() { changed_since_mark_ = false; }
 
+  // A paste that would make a line longer than this is refused.
+  void set_line_limit(qsizetype characters) { line_limit_ = characters; }
+
  signals:
   void focus_lost(Qt::FocusReason reason);
+  void paste_refused();
 
  protected:
   void focusOutEvent(QFocusEvent* event) override;
@@ -36,6 +41,7 @@ class TextField : public QPlainTextEdit {
 
  private:
   bool changed_since_mark_ = true;
+  qsizetype line_limit_ = std::numeric_limits<qsizetype>::max();
 };
 
 }  // namespace mosuo

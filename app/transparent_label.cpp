@@ -14,9 +14,13 @@ void TransparentLabel::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit left_pressed();
 }
 
-void TransparentLabel::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void TransparentLabel::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+}
 
 // A second press in quick succession is still a press.
-void TransparentLabel::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void TransparentLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+  mousePressEvent(event);
+}
 
 }  // namespace mosuo

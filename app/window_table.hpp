@@ -10,9 +10,9 @@
 namespace mosuo {
 
 inline constexpr std::string_view window_title = "墨梭-岚杉论坛首发测试版";
-inline constexpr int client_width = 556;   // below the menu bar
+inline constexpr int client_width = 556;  // below the menu bar
 inline constexpr int client_height = 806;
-inline constexpr int outer_width = 562;    // the size the start position is centred by
+inline constexpr int outer_width = 562;  // the size the start position is centred by
 inline constexpr int outer_height = 854;
 
 enum class control_kind {
@@ -52,9 +52,9 @@ struct control_def {
   control_kind kind;
   std::string_view parent;  // empty: the main window's client area
   int x, y, width, height;
-  std::string_view caption;            // a combo box: the text its edit part shows
+  std::string_view caption;                 // a combo box: the text its edit part shows
   std::span<const std::string_view> items;  // a combo box's list entries
-  std::string_view label;              // the label whose caption names this control
+  std::string_view label;                   // the label whose caption names this control
   binding event;
 };
 
@@ -74,7 +74,7 @@ enum class menu_command {
 };
 
 struct menu_item_def {
-  int level;  // 0: a menu of the bar; 1: an item of the menu above it
+  int level;                 // 0: a menu of the bar; 1: an item of the menu above it
   std::string_view caption;  // "-" draws a separator line
   menu_command command;
 };
@@ -93,6 +93,8 @@ namespace window_def {
 using enum control_kind;
 using enum binding;
 
+// One row per control, in definition order.
+// clang-format off
 inline constexpr std::array<control_def, 39> controls{{
     {"透明标签4", transparent_label, "分组框4", 98, 301, 104, 32, {}, {}, {}, unfinished_notice},
     {"透明标签1", transparent_label, "分组框4", 10, 13, 184, 200, {}, {}, {}, unfinished_notice},
@@ -145,6 +147,7 @@ inline constexpr std::array<std::string_view, 28> tab_order{
     "组合框1",        "组合框2",          "组合框3",          "组合框4",
     "选择框1是否区分大小写", "选择框2",     "按钮1保留指定",     "组合框5",
 };
+// clang-format on
 
 inline constexpr std::array<menu_item_def, 15> menu_bar{{
     {0, "文件", menu_command::none},

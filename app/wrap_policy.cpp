@@ -27,19 +27,19 @@ qsizetype longest_unbreakable_run(QStringView shown) {
 
 qsizetype longest_line(QStringView shown) {
   qsizetype longest = 0;
-  qsizetype start = 0;
-  while (start <= shown.size()) {
-    qsizetype end = shown.indexOf(QChar(u'\u2029'), start);
-    if (end < 0) end = shown.size();
-    longest = std::max(longest, end - start);
-    start = end + 1;
+  qsizetype line = 0;
+  for (const QChar c : shown) {
+    const bool breaks = c == u'\u2029' || c == u'\n' || c == u'\r';  // each starts a new block
+    line = breaks ? 0 : line + 1;
+    longest = std::max(longest, line);
   }
   return longest;
 }
 
 QTextOption::WrapMode wrap_mode_for(QStringView shown) {
-  return longest_unbreakable_run(shown) > longest_cheap_run ? QTextOption::WrapAnywhere
-                                                            : QTextOption::WrapAtWordBoundaryOrAnywhere;
+  return longest_unbreakable_run(shown) > longest_cheap_run
+             ? QTextOption::WrapAnywhere
+             : QTextOption::WrapAtWordBoundaryOrAnywhere;
 }
 
 }  // namespace mosuo

@@ -17,7 +17,8 @@ qsizetype longest_unbreakable_run(QStringView shown);
 
 QTextOption::WrapMode wrap_mode_for(QStringView shown);
 
-// The most characters between two line breaks of the field (U+2029).
+// The most characters between two line breaks of the field (U+2029, and
+// LF or CR in pasted text).
 qsizetype longest_line(QStringView shown);
 
 }  // namespace mosuo

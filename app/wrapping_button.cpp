@@ -3,12 +3,12 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextLayout>
-
 #include <algorithm>
 
 namespace mosuo {
 
-WrappingButton::WrappingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+WrappingButton::WrappingButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
   setAutoDefault(false);  // no button of the window is pressed by Enter
 }
 
@@ -31,7 +31,8 @@ void WrappingButton::lay_out_caption(QTextLayout& layout) const {
   const qreal natural = fontMetrics().height();
   const qreal pitch = std::min(natural, static_cast<qreal>(area.height()) / count);
   const qreal top = area.top() + (area.height() - pitch * count) / 2 - (natural - pitch) / 2;
-  for (int i = 0; i < layout.lineCount(); ++i) layout.lineAt(i).setPosition(QPointF(area.left(), top + i * pitch));
+  for (int i = 0; i < layout.lineCount(); ++i)
+    layout.lineAt(i).setPosition(QPointF(area.left(), top + i * pitch));
 }
 
 QList<QRectF> WrappingButton::caption_lines() const {

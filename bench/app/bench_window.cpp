@@ -6,13 +6,12 @@
 //   bench_window [--sizes=10,100] [--only=字节集,全部]
 // sizes of text ① in MB; the captions of the buttons to measure (all of them
 // by default).
+#include <unistd.h>  // execvp
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTest>
-
-#include <unistd.h>  // execvp
-
 #include <cstdio>
 #include <cstdlib>  // getenv, setenv
 #include <string>
@@ -67,10 +66,13 @@ constexpr button_case buttons[] = {
      [](const text& s, const text&) { return mosuo::to_lower_case(s); }},
     {"按钮4转换文本", "字节集→文本", mosuo::result_field, true,
      [](const text& s, const text&) { return mosuo::from_byte_list(s); }},
-    {"按钮14删除全部", "全部", mosuo::result_field, false, [](const text&, const text&) { return text(); }},
+    {"按钮14删除全部", "全部", mosuo::result_field, false,
+     [](const text&, const text&) { return text(); }},
 };
 
-double seconds(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e9; }
+double seconds(const QElapsedTimer& timer) {
+  return static_cast<double>(timer.nsecsElapsed()) / 1e9;
+}
 
 void settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
@@ -94,8 +96,8 @@ void measure(MainWindow& window, std::size_t megabytes, const QStringList& only)
   const text byte_list = mosuo::to_byte_list(mosuo::text_view(corpus).substr(0, corpus.size() / 4));
   const text content = mosuo::bench::rare_sub_text;
   std::printf("\n== text ①: %zu MB of corpus (%zu bytes)\n", megabytes, corpus.size());
-  std::printf("%-14s %8s | %7s %7s %7s %7s  %s\n", "button", "whole s", "read", "command", "write", "paint",
-              "result bytes");
+  std::printf("%-14s %8s | %7s %7s %7s %7s  %s\n", "button", "whole s", "read", "command", "write",
+              "paint", "result bytes");
   for (const button_case& button : buttons) {
     if (!only.isEmpty() && !only.contains(QString::fromUtf8(button.caption))) continue;
     const text& source = button.byte_list_source ? byte_list : corpus;
@@ -118,14 +120,14 @@ void measure(MainWindow& window, std::size_t megabytes, const QStringList& only)
     const text result = button.command(read, content);
     const double command_s = seconds(timer);
     timer.restart();
-    window.field(button.target)->show_text(mosuo::field_text_from_value(result));
+    window.write(button.target, result);  // the field boundary, the limits and the layout
     const double write_s = seconds(timer);
     timer.restart();
     window.field(button.target)->viewport()->repaint();
     QApplication::sync();
     const double paint_s = seconds(timer);
-    std::printf("%-14s %8.2f | %7.2f %7.2f %7.2f %7.2f  %zu\n", button.caption, whole, read_s, command_s, write_s,
-                paint_s, result_size);
+    std::printf("%-14s %8.2f | %7.2f %7.2f %7.2f %7.2f  %zu\n", button.caption, whole, read_s,
+                command_s, write_s, paint_s, result_size);
     std::fflush(stdout);
   }
   window.write(mosuo::source_field, {});
@@ -149,8 +151,10 @@ void measure_focus_loss(MainWindow& window, std::size_t megabytes) {
   window.field(mosuo::source_field)->setFocus(Qt::OtherFocusReason);
   timer.restart();
   window.field(mosuo::content_field)->setFocus(Qt::MouseFocusReason);
-  std::printf("focus loss of text ① (%zu MB): %.2f s rewriting its full-width marks, %.3f s when unchanged\n",
-              megabytes, first, seconds(timer));
+  std::printf(
+      "focus loss of text ① (%zu MB): %.2f s rewriting its full-width marks, %.3f s when "
+      "unchanged\n",
+      megabytes, first, seconds(timer));
   window.write(mosuo::source_field, {});
 }
 
@@ -205,7 +209,8 @@ int main(int argc, char* argv[]) {
   const char* display = std::getenv("DISPLAY");
   if ((display == nullptr || *display == 0) && std::getenv("MOSUO_BENCH_UNDER_XVFB") == nullptr) {
     setenv("MOSUO_BENCH_UNDER_XVFB", "1", 1);
-    std::vector<char*> command{const_cast<char*>("xvfb-run"), const_cast<char*>("-a"), const_cast<char*>("-s"),
+    std::vector<char*> command{const_cast<char*>("xvfb-run"), const_cast<char*>("-a"),
+                               const_cast<char*>("-s"),
                                const_cast<char*>("-screen 0 1280x1024x24")};
     for (int i = 0; i < argc; ++i) command.push_back(argv[i]);
     command.push_back(nullptr);
@@ -220,8 +225,9 @@ int main(int argc, char* argv[]) {
   MainWindow window(notices);
   window.show_at_start();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
-  std::printf("platform %s; whole = click to the written field's first paint; then each step alone\n",
-              qPrintable(QGuiApplication::platformName()));
+  std::printf(
+      "platform %s; whole = click to the written field's first paint; then each step alone\n",
+      qPrintable(QGuiApplication::platformName()));
   const QStringList only = option(argc, argv, "only");
   QStringList sizes = option(argc, argv, "sizes");
   if (sizes.isEmpty()) sizes = {u"10"_qs, u"100"_qs};

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-
 #include <cstdio>
 
 #include "app/fatal_notice.hpp"
@@ -17,8 +16,8 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(100, [] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (box == nullptr) return;
-      std::printf("icon %d buttons %d\n%s\n", static_cast<int>(box->icon()), static_cast<int>(box->buttons().size()),
-                  qPrintable(box->text()));
+      std::printf("icon %d buttons %d\n%s\n", static_cast<int>(box->icon()),
+                  static_cast<int>(box->buttons().size()), qPrintable(box->text()));
       std::fflush(stdout);
       box->button(QMessageBox::Ok)->click();
     });

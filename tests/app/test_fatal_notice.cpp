@@ -14,7 +14,8 @@ class FatalNoticeTest : public QObject {
     QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
     QCOMPARE(static_cast<signed char>(probe.exitCode()), -1);
     const QStringList shown = QString::fromUtf8(probe.readAllStandardOutput()).split(u'\n');
-    QCOMPARE(shown.value(0), QStringLiteral("icon %1 buttons 1").arg(static_cast<int>(3)));  // 3: Critical
+    QCOMPARE(shown.value(0),
+             QStringLiteral("icon %1 buttons 1").arg(static_cast<int>(3)));  // 3: Critical
     QVERIFY(shown.value(1).contains(u"内存"));  // names the failure: memory was refused
   }
 };

@@ -2,7 +2,6 @@
 // same bytes, and the shown text is what a user expects to see.
 #include <QPlainTextEdit>
 #include <QTest>
-
 #include <random>
 
 #include "app/field_text.hpp"
@@ -15,7 +14,8 @@ namespace {
 // Bytes as a readable escape string, for failure messages.
 QByteArray escaped(const text& value) {
   QByteArray out;
-  for (const unsigned char byte : value) out += QByteArray::number(byte, 16).rightJustified(2, '0') + ' ';
+  for (const unsigned char byte : value)
+    out += QByteArray::number(byte, 16).rightJustified(2, '0') + ' ';
   return out;
 }
 
@@ -50,9 +50,11 @@ class FieldTextTest : public QObject {
     QTest::newRow("lone CR") << QByteArray("a\rb") << u"a\u240Db"_qs;
     QTest::newRow("CR CR LF LF") << QByteArray("\r\r\n\n") << u"\u240D\u2029\u2028"_qs;
     QTest::newRow("lone lead byte at the end") << QByteArray("a\x81") << u"a"_qs + QChar(0xDC81);
-    QTest::newRow("lead byte before CR LF") << QByteArray("\xB0\r\n") << QChar(0xDCB0) + u"\u2029"_qs;
+    QTest::newRow("lead byte before CR LF")
+        << QByteArray("\xB0\r\n") << QChar(0xDCB0) + u"\u2029"_qs;
     QTest::newRow("lead byte before a digit") << QByteArray("\x81\x30") << QChar(0xDC81) + u"0"_qs;
-    QTest::newRow("lead byte before 7F") << QByteArray("\x81\x7F") << QChar(0xDC81) + QString(QChar(0x7F));
+    QTest::newRow("lead byte before 7F")
+        << QByteArray("\x81\x7F") << QChar(0xDC81) + QString(QChar(0x7F));
     QTest::newRow("tab stays") << QByteArray("a\tb") << u"a\tb"_qs;
   }
   void shows_each_value_as_expected() {
@@ -69,7 +71,8 @@ class FieldTextTest : public QObject {
     QTest::addColumn<QByteArray>("value");
     QTest::newRow("emoji") << u"a\U0001F600b"_qs << QByteArray("a?b");
     QTest::newRow("Hangul") << u"한"_qs << QByteArray("?");
-    QTest::newRow("U+0000 dropped") << QString(QChar(u'a')) + QChar(0) + QChar(u'b') << QByteArray("ab");
+    QTest::newRow("U+0000 dropped")
+        << QString(QChar(u'a')) + QChar(0) + QChar(u'b') << QByteArray("ab");
     QTest::newRow("lone high surrogate") << QString(QChar(0xD800)) << QByteArray("?");
     QTest::newRow("paragraph separator") << u"a\u2029b"_qs << QByteArray("a\r\nb");
     QTest::newRow("no-break space") << u"\u00A0"_qs << QByteArray("?");
@@ -94,7 +97,8 @@ class FieldTextTest : public QObject {
   }
 
   void tricky_three_byte_values_round_trip_through_a_field() {
-    const char alphabet[] = {'\r', '\n', 'A', '0', ' ', '\x7F', '\x80', '\x81', '\xA1', '\xFE', '\xFF', '\x40'};
+    const char alphabet[] = {'\r',   '\n',   'A',    '0',    ' ',    '\x7F',
+                             '\x80', '\x81', '\xA1', '\xFE', '\xFF', '\x40'};
     for (const char a : alphabet)
       for (const char b : alphabet)
         for (const char c : alphabet) {
@@ -113,7 +117,8 @@ class FieldTextTest : public QObject {
     std::uniform_int_distribution<int> length(1, 80);
     for (int round = 0; round < 3000; ++round) {
       text value(static_cast<std::size_t>(length(random)), ' ');
-      for (char& byte : value) byte = random() % 2 ? hard[pick(random)] : static_cast<char>(any(random));
+      for (char& byte : value)
+        byte = random() % 2 ? hard[pick(random)] : static_cast<char>(any(random));
       const text back = through_field(value);
       if (back != value) QCOMPARE(escaped(back), escaped(value));
     }

@@ -1,18 +1,17 @@
 // Loading a file: byte for byte up to the first zero byte, and every way a
 // file can fail to load reported with its reason, without blocking.
-#include "app/file_loading.hpp"
-
+#include <fcntl.h>  // open
 #include <gtest/gtest.h>
-
-#include <fcntl.h>     // open
-#include <sys/stat.h>  // mkfifo, chmod
 #include <sys/socket.h>
+#include <sys/stat.h>  // mkfifo, chmod
 #include <sys/un.h>
 #include <unistd.h>  // truncate, geteuid
 
 #include <filesystem>
 #include <fstream>
 #include <future>
+
+#include "app/file_loading.hpp"
 
 namespace mosuo {
 namespace {
@@ -45,8 +44,11 @@ TEST_F(FileLoading, TakesTheBytesUpToTheFirstZeroByte) {
       {std::string("AB\0CD", 5), "AB"},
       {"", ""},
       {std::string("\0AB", 3), ""},
-      {"a\nb\rc\r\n", "a\nb\rc\r\n"},                    // no line-ending conversion
-      {"\xEF\xBB\xBF" "abc", "\xEF\xBB\xBF" "abc"},      // the UTF-8 mark stays
+      {"a\nb\rc\r\n", "a\nb\rc\r\n"},  // no line-ending conversion
+      {"\xEF\xBB\xBF"
+       "abc",
+       "\xEF\xBB\xBF"
+       "abc"},                                           // the UTF-8 mark stays
       {"\xD6\xD0\xCE\xC4\xD6", "\xD6\xD0\xCE\xC4\xD6"},  // GBK as it is, a lone lead byte too
   };
   for (const row& r : rows) {
@@ -67,7 +69,8 @@ TEST_F(FileLoading, AFifoOrASocketIsRefusedWithoutBlocking) {
   const std::string fifo = (dir_ / "fifo").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   auto loading = std::async(std::launch::async, [&] { return load_file(fifo); });
-  ASSERT_EQ(loading.wait_for(std::chrono::seconds(10)), std::future_status::ready) << "blocked on a FIFO";
+  ASSERT_EQ(loading.wait_for(std::chrono::seconds(10)), std::future_status::ready)
+      << "blocked on a FIFO";
   EXPECT_FALSE(loading.get().ok);
 
   const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);

@@ -11,6 +11,7 @@ using namespace mosuo::testing;
 
 namespace {
 
+// clang-format off
 const QStringList tab_order{
     u"编辑框1"_qs,        u"编辑框2"_qs,          u"按钮11"_qs,          u"按钮10"_qs,
     u"按钮5转换八进制"_qs, u"按钮4转换文本"_qs,     u"按钮8转换十六进制"_qs, u"按钮1删除空格"_qs,
@@ -20,11 +21,13 @@ const QStringList tab_order{
     u"组合框1"_qs,        u"组合框2"_qs,          u"组合框3"_qs,          u"组合框4"_qs,
     u"选择框1是否区分大小写"_qs, u"选择框2"_qs,     u"按钮1保留指定"_qs,     u"组合框5"_qs,
 };
+// clang-format on
 
 // The control of the tab order that holds the focus (a combo box's edit part
 // counts as the combo box).
 QString focused_control() {
-  for (QWidget* widget = QApplication::focusWidget(); widget != nullptr; widget = widget->parentWidget())
+  for (QWidget* widget = QApplication::focusWidget(); widget != nullptr;
+       widget = widget->parentWidget())
     if (tab_order.contains(widget->objectName())) return widget->objectName();
   return {};
 }
@@ -93,7 +96,8 @@ class KeyboardTest : public QObject {
       QCOMPARE(focused_control(), name);
     }
     QVERIFY(fixture_->notices.shown.empty());
-    for (const std::string_view field : {"编辑框1", "编辑框2", "编辑框3"}) QCOMPARE(fixture_->value(field), QByteArray());
+    for (const std::string_view field : {"编辑框1", "编辑框2", "编辑框3"})
+      QCOMPARE(fixture_->value(field), QByteArray());
   }
 
   void enter_breaks_a_line_in_a_field() {
@@ -138,8 +142,8 @@ class KeyboardTest : public QObject {
   // Reachable by the keyboard, bound to nothing: they change only themselves.
   void covered_controls_do_nothing_from_the_keyboard() {
     fixture_->set("编辑框1", "AB");
-    for (const char* name : {"按钮20高级搜索", "按钮18高级加密", "按钮15高级解密", "按钮19高级对比", "按钮1保留指定",
-                             "按钮5转换八进制", "选择框2"}) {
+    for (const char* name : {"按钮20高级搜索", "按钮18高级加密", "按钮15高级解密", "按钮19高级对比",
+                             "按钮1保留指定", "按钮5转换八进制", "选择框2"}) {
       fixture_->find(name)->setFocus(Qt::TabFocusReason);
       press(Qt::Key_Space);
     }

@@ -1,6 +1,7 @@
 // The panel's buttons end to end through the real widgets: text in the
 // fields, a click on the window, the result read back from its field.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -29,42 +30,51 @@ class PanelCommandsTest : public QObject {
     QTest::addColumn<bool>("ticked");  // the check box "区分大小写"
     QTest::addColumn<QString>("target");
     QTest::addColumn<QByteArray>("expected");
-    const auto row = [](const char* tag, const char* button, const QByteArray& source, const QByteArray& content,
-                        bool ticked, const char* target, const QByteArray& expected) {
-      QTest::newRow(tag) << QString::fromUtf8(button) << source << content << ticked << QString::fromUtf8(target)
-                         << expected;
+    const auto row = [](const char* tag, const char* button, const QByteArray& source,
+                        const QByteArray& content, bool ticked, const char* target,
+                        const QByteArray& expected) {
+      QTest::newRow(tag) << QString::fromUtf8(button) << source << content << ticked
+                         << QString::fromUtf8(target) << expected;
     };
     const QByteArray zhong = "\xD6\xD0";  // 中
     const QByteArray wen = "\xCE\xC4";    // 文
     const QByteArray zi = "\xD7\xD6";     // 字
     const QByteArray full_space = "\xA1\xA1";
-    row("空格: ASCII and full-width", "按钮1删除空格", zhong + " " + wen + full_space + zi, "", false, "编辑框3",
-        zhong + wen + zi);
+    row("空格: ASCII and full-width", "按钮1删除空格", zhong + " " + wen + full_space + zi, "",
+        false, "编辑框3", zhong + wen + zi);
     row("空格: tab stays", "按钮1删除空格", "a\tb", "", false, "编辑框3", "a\tb");
-    row("换行符: pairs that meet go too", "按钮2删除换行符", "a\r\nb\nc\r\r\n\nd", "", false, "编辑框3", "ab\ncd");
-    row("换行符: B0 takes the CR", "按钮2删除换行符", "a\r\n\xB0\r\n", "", false, "编辑框3", "a\xB0\r\n");
-    row("Tab: TAB CR LF only", "按钮14清除TAB", "a\t\r\nb\tc\r\n", "", false, "编辑框3", "ab\tc\r\n");
-    row("Tab: GBK kept", "按钮14清除TAB", zhong + "\t\r\n" + wen, "", false, "编辑框3", zhong + wen);
-    row("删除指定: GBK", "按钮6删除指定", zhong + wen + wen + zi, wen, false, "编辑框3", zhong + zi);
+    row("换行符: pairs that meet go too", "按钮2删除换行符", "a\r\nb\nc\r\r\n\nd", "", false,
+        "编辑框3", "ab\ncd");
+    row("换行符: B0 takes the CR", "按钮2删除换行符", "a\r\n\xB0\r\n", "", false, "编辑框3",
+        "a\xB0\r\n");
+    row("Tab: TAB CR LF only", "按钮14清除TAB", "a\t\r\nb\tc\r\n", "", false, "编辑框3",
+        "ab\tc\r\n");
+    row("Tab: GBK kept", "按钮14清除TAB", zhong + "\t\r\n" + wen, "", false, "编辑框3",
+        zhong + wen);
+    row("删除指定: GBK", "按钮6删除指定", zhong + wen + wen + zi, wen, false, "编辑框3",
+        zhong + zi);
     row("删除指定: unticked ignores case", "按钮6删除指定", "xaAbBy", "ab", false, "编辑框3", "xy");
     row("删除指定: ticked is exact", "按钮6删除指定", "xaAbBy", "ab", true, "编辑框3", "xaAbBy");
     row("删除指定: empty content", "按钮6删除指定", "abc", "", false, "编辑框3", "abc");
-    row("重复字符: unticked ignores case", "按钮3删除重复字符", "aAbBa", "", false, "编辑框3", "ab");
+    row("重复字符: unticked ignores case", "按钮3删除重复字符", "aAbBa", "", false, "编辑框3",
+        "ab");
     row("重复字符: ticked is exact", "按钮3删除重复字符", "aAbBa", "", true, "编辑框3", "aAbB");
-    row("重复字符: GBK", "按钮3删除重复字符", zhong + wen + zhong + wen, "", false, "编辑框3", zhong + wen);
-    row("重复行: GBK lines", "按钮3删除重复行", zhong + "\r\n" + wen + "\r\n" + zhong, "", true, "编辑框3",
-        zhong + "\r\n" + wen + "\r\n");
+    row("重复字符: GBK", "按钮3删除重复字符", zhong + wen + zhong + wen, "", false, "编辑框3",
+        zhong + wen);
+    row("重复行: GBK lines", "按钮3删除重复行", zhong + "\r\n" + wen + "\r\n" + zhong, "", true,
+        "编辑框3", zhong + "\r\n" + wen + "\r\n");
     row("字节集: ASCII", "按钮4转换字节集", "AB", "", false, "编辑框3", "{65,66}");
     row("字节集: GBK", "按钮4转换字节集", zhong, "", false, "编辑框3", "{214,208}");
     row("字节集: lone lead byte", "按钮4转换字节集", "a\x81", "", false, "编辑框3", "{97,129}");
     row("字节集→文本: to GBK", "按钮4转换文本", "{214,208}", "", false, "编辑框3", zhong);
     row("字节集→文本: braces anywhere", "按钮4转换文本", "{65,6}{6}", "", false, "编辑框3", "AB");
     row("字节集→文本: lone lead byte", "按钮4转换文本", "214", "", false, "编辑框3", "\xD6");
-    row("文本→十六进制: GBK and CR LF", "按钮8转换十六进制", zhong + "\r\n", "", false, "编辑框3", "D6 D0 D A");
-    row("字母大写: GBK kept, second bytes untouched", "按钮11", "abc" + zhong + "Def\x81\x61", "", false, "编辑框2",
-        "ABC" + zhong + "DEF\x81\x61");
-    row("字母小写: GBK kept, second bytes untouched", "按钮10", "abc" + zhong + "Def\x81\x41", "", false, "编辑框2",
-        "abc" + zhong + "def\x81\x41");
+    row("文本→十六进制: GBK and CR LF", "按钮8转换十六进制", zhong + "\r\n", "", false, "编辑框3",
+        "D6 D0 D A");
+    row("字母大写: GBK kept, second bytes untouched", "按钮11", "abc" + zhong + "Def\x81\x61", "",
+        false, "编辑框2", "ABC" + zhong + "DEF\x81\x61");
+    row("字母小写: GBK kept, second bytes untouched", "按钮10", "abc" + zhong + "Def\x81\x41", "",
+        false, "编辑框2", "abc" + zhong + "def\x81\x41");
   }
   void each_button_writes_its_field() {
     QFETCH(QString, button);
@@ -136,19 +146,21 @@ class PanelCommandsTest : public QObject {
 
   void covered_controls_show_the_notice_and_press_nothing_data() {
     QTest::addColumn<QString>("covered");
-    for (const char* name : {"按钮20高级搜索", "按钮18高级加密", "按钮15高级解密", "按钮19高级对比", "按钮1保留指定",
-                             "组合框1", "组合框5", "选择框2"})
+    for (const char* name : {"按钮20高级搜索", "按钮18高级加密", "按钮15高级解密", "按钮19高级对比",
+                             "按钮1保留指定", "组合框1", "组合框5", "选择框2"})
       QTest::newRow(name) << QString::fromUtf8(name);
   }
   void covered_controls_show_the_notice_and_press_nothing() {
     QFETCH(QString, covered);
     auto* control = fixture_->window->findChild<QWidget*>(covered);
     auto* button = qobject_cast<QAbstractButton*>(control);
-    QSignalSpy pressed(button ? button : fixture_->find<QAbstractButton>("按钮20高级搜索"), &QAbstractButton::pressed);
+    QSignalSpy pressed(button ? button : fixture_->find<QAbstractButton>("按钮20高级搜索"),
+                       &QAbstractButton::pressed);
     fixture_->click(covered.toStdString(), control->rect().center() + QPoint(2, 0));
     QCOMPARE(fixture_->notices.shown.size(), 1u);
     const shown_notice& notice = fixture_->notices.shown.front();
-    QCOMPARE(notice.text, u"当前版本为测试版，部分功能暂时未完善！下一个版本功能更多，尽情关注！"_qs);
+    QCOMPARE(notice.text,
+             u"当前版本为测试版，部分功能暂时未完善！下一个版本功能更多，尽情关注！"_qs);
     QCOMPARE(notice.caption, u"信息："_qs);
     QCOMPARE(notice.buttons, mosuo::notice_buttons::ok);
     QCOMPARE(pressed.count(), 0);
@@ -158,7 +170,8 @@ class PanelCommandsTest : public QObject {
 
   void the_case_box_toggles_on_its_uncovered_part_only() {
     auto* box = fixture_->find<QCheckBox>("选择框1是否区分大小写");
-    fixture_->click("选择框1是否区分大小写", QPoint(99, 12));  // its last 6 columns lie under 透明标签4
+    fixture_->click("选择框1是否区分大小写",
+                    QPoint(99, 12));  // its last 6 columns lie under 透明标签4
     QVERIFY(!box->isChecked());
     QCOMPARE(fixture_->notices.shown.size(), 1u);
     fixture_->click("选择框1是否区分大小写", QPoint(40, 12));  // the caption
@@ -212,7 +225,9 @@ class PanelCommandsTest : public QObject {
     QCOMPARE(while_writing, Qt::WaitCursor);
     bool busy_while_asking = true;
     fixture_->notices.answers.push_back(mosuo::notice_answer::cancel);
-    fixture_->notices.while_open = [&] { busy_while_asking = QApplication::overrideCursor() != nullptr; };
+    fixture_->notices.while_open = [&] {
+      busy_while_asking = QApplication::overrideCursor() != nullptr;
+    };
     fixture_->click("按钮14删除全部");
     QVERIFY(!busy_while_asking);
     QVERIFY(QApplication::overrideCursor() == nullptr);
@@ -234,7 +249,8 @@ class PanelCommandsTest : public QObject {
     fixture_->set("编辑框3", "kept");
     fixture_->click("按钮4转换字节集");
     QCOMPARE(fixture_->notices.shown.size(), result.isEmpty() ? 1u : 0u);
-    if (result.isEmpty()) QCOMPARE(fixture_->notices.shown[0].text, mosuo::testing::qs(mosuo::too_large_notice_text));
+    if (result.isEmpty())
+      QCOMPARE(fixture_->notices.shown[0].text, mosuo::testing::qs(mosuo::too_large_notice_text));
     QCOMPARE(fixture_->value("编辑框3"), result.isEmpty() ? QByteArray("kept") : result);
     QCOMPARE(fixture_->value("编辑框1"), source);
   }
@@ -245,6 +261,19 @@ class PanelCommandsTest : public QObject {
     fixture_->click("按钮11");  // three lines of 8, 8 and 0 characters
     QVERIFY(fixture_->notices.shown.empty());
     QCOMPARE(fixture_->value("编辑框2"), QByteArray("12345678\r\n12345678\r\n"));
+  }
+
+  void a_paste_past_the_line_limit_is_refused() {
+    fixture_ = std::make_unique<window_fixture>(mosuo::field_limits{.characters = 100, .line = 8});
+    auto* content = fixture_->field("编辑框2");
+    content->setFocus(Qt::OtherFocusReason);
+    QApplication::clipboard()->setText(u"1234\n5678"_qs);
+    content->paste();
+    QVERIFY(fixture_->notices.shown.empty());
+    QApplication::clipboard()->setText(u"123456789"_qs);
+    content->paste();
+    QCOMPARE(fixture_->notices.shown.size(), 1u);
+    QCOMPARE(fixture_->value("编辑框2"), QByteArray("1234\r\n5678"));
   }
 
   void a_byte_list_of_a_large_text_wraps_without_freezing() {

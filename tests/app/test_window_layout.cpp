@@ -30,9 +30,10 @@ class WindowLayoutTest : public QObject {
     QTest::addColumn<QString>("parent");  // empty: the client area
     QTest::addColumn<QRect>("rectangle");
     QTest::addColumn<QString>("caption");
-    const auto row = [](const char* name, const char* kind, const char* parent, int x, int y, int w, int h,
-                        const char* caption) {
-      QTest::newRow(name) << kind << QString::fromUtf8(parent) << QRect(x, y, w, h) << QString::fromUtf8(caption);
+    const auto row = [](const char* name, const char* kind, const char* parent, int x, int y, int w,
+                        int h, const char* caption) {
+      QTest::newRow(name) << kind << QString::fromUtf8(parent) << QRect(x, y, w, h)
+                          << QString::fromUtf8(caption);
     };
     row("透明标签4", "mosuo::TransparentLabel", "分组框4", 98, 301, 104, 32, "");
     row("透明标签1", "mosuo::TransparentLabel", "分组框4", 10, 13, 184, 200, "");
@@ -82,8 +83,9 @@ class WindowLayoutTest : public QObject {
     auto* widget = fixture_->window->findChild<QWidget*>(name);
     QVERIFY2(widget != nullptr, qPrintable(name));
     QVERIFY(widget->inherits(qPrintable(kind)));
-    const QWidget* expected_parent =
-        parent.isEmpty() ? fixture_->window->centralWidget() : fixture_->window->findChild<QWidget*>(parent);
+    const QWidget* expected_parent = parent.isEmpty()
+                                         ? fixture_->window->centralWidget()
+                                         : fixture_->window->findChild<QWidget*>(parent);
     QCOMPARE(widget->parentWidget(), expected_parent);
     QCOMPARE(widget->geometry(), rectangle);
     QVERIFY(widget->isVisibleTo(fixture_->window.get()));
@@ -118,7 +120,8 @@ class WindowLayoutTest : public QObject {
   }
   void combo_boxes_list_their_entries() {
     QFETCH(QStringList, entries);
-    const auto* combo = fixture_->window->findChild<QComboBox*>(QString::fromUtf8(QTest::currentDataTag()));
+    const auto* combo =
+        fixture_->window->findChild<QComboBox*>(QString::fromUtf8(QTest::currentDataTag()));
     QStringList listed;
     for (int i = 0; i < combo->count(); ++i) listed << combo->itemText(i);
     QCOMPARE(listed, entries);
@@ -132,7 +135,8 @@ class WindowLayoutTest : public QObject {
   }
   void fields_are_named_by_their_labels() {
     QFETCH(QString, label);
-    QCOMPARE(fixture_->window->findChild<QWidget*>(QString::fromUtf8(QTest::currentDataTag()))->accessibleName(),
+    QCOMPARE(fixture_->window->findChild<QWidget*>(QString::fromUtf8(QTest::currentDataTag()))
+                 ->accessibleName(),
              label);
   }
 
@@ -190,8 +194,9 @@ class WindowLayoutTest : public QObject {
   void earlier_controls_lie_above_the_controls_they_cover_data() {
     QTest::addColumn<QString>("covered");
     QTest::addColumn<QString>("cover");
-    for (const char* name : {"按钮20高级搜索", "按钮18高级加密", "按钮15高级解密", "按钮19高级对比", "按钮1保留指定",
-                             "组合框1", "组合框2", "组合框3", "组合框4", "组合框5"})
+    for (const char* name :
+         {"按钮20高级搜索", "按钮18高级加密", "按钮15高级解密", "按钮19高级对比", "按钮1保留指定",
+          "组合框1", "组合框2", "组合框3", "组合框4", "组合框5"})
       QTest::newRow(name) << QString::fromUtf8(name) << u"透明标签1"_qs;
     QTest::newRow("选择框2") << u"选择框2"_qs << u"透明标签4"_qs;
   }
@@ -226,7 +231,8 @@ class WindowLayoutTest : public QObject {
 
   void two_line_captions_fit_their_buttons_data() {
     QTest::addColumn<QString>("name");
-    for (const char* name : {"按钮8转换十六进制", "按钮4转换文本", "按钮5转换八进制", "按钮3删除重复字符"})
+    for (const char* name :
+         {"按钮8转换十六进制", "按钮4转换文本", "按钮5转换八进制", "按钮3删除重复字符"})
       QTest::newRow(name) << QString::fromUtf8(name);
   }
   void two_line_captions_fit_their_buttons() {
@@ -234,7 +240,8 @@ class WindowLayoutTest : public QObject {
     const auto* button = fixture_->window->findChild<mosuo::WrappingButton*>(name);
     const QList<QRectF> lines = button->caption_lines();
     QVERIFY(!lines.isEmpty() && lines.size() <= 2);
-    for (const QRectF& line : lines) QVERIFY2(QRectF(button->rect()).contains(line), qPrintable(name));
+    for (const QRectF& line : lines)
+      QVERIFY2(QRectF(button->rect()).contains(line), qPrintable(name));
     for (qsizetype i = 1; i < lines.size(); ++i) QVERIFY(!lines[i].intersects(lines[i - 1]));
   }
 
@@ -244,7 +251,8 @@ class WindowLayoutTest : public QObject {
   }
 
   void everything_starts_empty_unchecked_and_at_rest() {
-    for (const std::string_view name : {"编辑框1", "编辑框2", "编辑框3"}) QCOMPARE(fixture_->value(name), QByteArray());
+    for (const std::string_view name : {"编辑框1", "编辑框2", "编辑框3"})
+      QCOMPARE(fixture_->value(name), QByteArray());
     for (const std::string_view name : {"选择框1是否区分大小写", "选择框2"})
       QVERIFY(!fixture_->find<QCheckBox>(name)->isChecked());
     QVERIFY(!fixture_->window->case_sensitive());

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
-
 #include <deque>
 #include <functional>
 #include <memory>
@@ -50,14 +49,17 @@ inline void type(QWidget* widget, const QString& typed) {
   }
 }
 
-inline QString qs(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+inline QString qs(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 // A shown, active main window with its scripted notice box.
 struct window_fixture {
   scripted_notices notices;
   std::unique_ptr<MainWindow> window;
 
-  explicit window_fixture(field_limits limits = {}) : window(std::make_unique<MainWindow>(notices, limits)) {
+  explicit window_fixture(field_limits limits = {})
+      : window(std::make_unique<MainWindow>(notices, limits)) {
     window->show_at_start();
     if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
   }
@@ -74,7 +76,8 @@ struct window_fixture {
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
   }
   void set(std::string_view name, const QByteArray& bytes) {
-    QVERIFY(window->write(name, text_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+    QVERIFY(
+        window->write(name, text_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
   }
   // A left click on the window at a point of the named control: the window
   // decides which control gets it, as it does for a user's click.
