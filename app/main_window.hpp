@@ -26,8 +26,9 @@ struct field_limits {
   qsizetype line = qsizetype{1} << 26;  // characters between two line breaks
 };
 
+// Shown instead of writing a text a field cannot hold: a result or a paste.
 inline constexpr std::string_view too_large_notice_text =
-    "处理结果太大，文本框容纳不下，没有写入任何文本框。";
+    "文本太大，文本框容纳不下，没有写入任何文本框。";
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
