@@ -109,9 +109,7 @@ QString field_text_from_value(text_view value) {
     if (last || U_FAILURE(error)) break;
   }
   shown.truncate(target - begin);
-  if (std::memchr(value.data(), '\r', value.size()) ||
-      std::memchr(value.data(), '\n', value.size()))
-    mark_line_breaks(shown);
+  if (value.find_first_of("\r\n") != text_view::npos) mark_line_breaks(shown);
   return shown;
 }
 
