@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/fatal_notice.hpp"
+#include "app/file_chooser.hpp"
 #include "app/main_window.hpp"
 #include "app/notice_box.hpp"
 
@@ -17,9 +18,10 @@ int main(int argc, char* argv[]) {
   mosuo::set_fatal_handler(mosuo::show_fatal_notice);
 
   mosuo::message_box_notice notices;
+  mosuo::dialog_file_chooser files;
   std::unique_ptr<mosuo::MainWindow> window;
   try {
-    window = std::make_unique<mosuo::MainWindow>(notices);
+    window = std::make_unique<mosuo::MainWindow>(notices, files);
   } catch (...) {
     mosuo::fatal(mosuo::fatal_reason::start_window);
   }

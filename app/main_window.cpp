@@ -32,12 +32,6 @@ const control_def& definition(std::string_view name) {
 }
 
 // A command may run for seconds on a large text.
-struct busy_cursor {
-  busy_cursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~busy_cursor() { QApplication::restoreOverrideCursor(); }
-  busy_cursor(const busy_cursor&) = delete;
-  busy_cursor& operator=(const busy_cursor&) = delete;
-};
 
 QWidget* create_control(const control_def& def, QWidget* parent) {
   const QString caption = qs(def.caption);
@@ -93,10 +87,11 @@ bool is_focus_loss(Qt::FocusReason reason) {
 
 }  // namespace
 
-MainWindow::MainWindow(notice_box& notices, field_limits limits)
+MainWindow::MainWindow(notice_box& notices, file_chooser& files, field_limits limits)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       notices_(notices),
+      files_(files),
       limits_(limits) {
   setWindowTitle(qs(window_title));
   build_menu_bar();
@@ -257,17 +252,22 @@ bool MainWindow::write(std::string_view field_name, text_view value) {
 
 notice_answer MainWindow::notice(std::string_view text, std::string_view caption,
                                  notice_buttons buttons) {
+  notice_answer answer = notice_answer::ok;
+  modal([&] { answer = notices_.ask(qs(text), qs(caption), buttons); });
+  return answer;
+}
+
+void MainWindow::modal(const std::function<void()>& open) {
   // The box takes the focus, so the source field loses it before the box shows.
   if (field(source_field)->hasFocus()) normalise_source();
   const QPointer<QWidget> had_focus = QApplication::focusWidget();
   const bool busy = QApplication::overrideCursor() != nullptr;
   if (busy) QApplication::restoreOverrideCursor();  // the box wants the ordinary pointer
-  const notice_answer answer = notices_.ask(qs(text), qs(caption), buttons);
+  open();
   if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
   activateWindow();
   if (had_focus != nullptr && had_focus->window() == this)
     had_focus->setFocus(Qt::ActiveWindowFocusReason);
-  return answer;
 }
 
 // Runs only when the text may hold something to change, so that an unchanged
@@ -336,7 +336,5 @@ void MainWindow::run(binding event) {
   }
 }
 
-// The menu items reach their commands through here; none of them acts yet.
-void MainWindow::run(menu_command) {}
 
 }  // namespace mosuo

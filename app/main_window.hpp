@@ -2,12 +2,15 @@
 // control's event to its command and keeps the case flag.
 #pragma once
 
+#include <QApplication>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <limits>
 #include <map>
 #include <string_view>
 
+#include "app/file_chooser.hpp"
 #include "app/notice_box.hpp"
 #include "app/window_table.hpp"
 #include "text/text.hpp"
@@ -26,6 +29,14 @@ struct field_limits {
   qsizetype line = qsizetype{1} << 26;  // characters between two line breaks
 };
 
+// The wait cursor while a command runs.
+struct busy_cursor {
+  busy_cursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~busy_cursor() { QApplication::restoreOverrideCursor(); }
+  busy_cursor(const busy_cursor&) = delete;
+  busy_cursor& operator=(const busy_cursor&) = delete;
+};
+
 // Shown instead of writing a text a field cannot hold: a result or a paste.
 inline constexpr std::string_view too_large_notice_text =
     "文本太大，文本框容纳不下，没有写入任何文本框。";
@@ -34,7 +45,7 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(notice_box& notices, field_limits limits = {});
+  MainWindow(notice_box& notices, file_chooser& files, field_limits limits = {});
   ~MainWindow() override;
 
   // The control of that name from the control table (the dialog component is
@@ -51,6 +62,11 @@ class MainWindow : public QMainWindow {
   // Shows a notice box and gives the focus back to the control that had it.
   notice_answer notice(std::string_view text, std::string_view caption = default_caption,
                        notice_buttons buttons = notice_buttons::ok);
+
+  // Runs a modal box or dialog: the source field's focus loss first, the
+  // ordinary pointer while it is open, then the window reactivated and the
+  // focus back where it was.
+  void modal(const std::function<void()>& open);
 
   bool case_sensitive() const { return case_sensitive_; }
 
@@ -71,8 +87,12 @@ class MainWindow : public QMainWindow {
   void set_tab_order();
   void move_focus(bool forward);
   void normalise_source();
+  void load(std::string_view field_name);
+  void exit_program();
 
   notice_box& notices_;
+  file_chooser& files_;
+  QString remembered_path_;  // the last confirmed choice of either load item; never saved
   const field_limits limits_;
   bool case_sensitive_ = false;  // the case flag: ticked means letters must match exactly
   std::map<std::string_view, QObject*> controls_;

@@ -235,7 +235,8 @@ int main(int argc, char* argv[]) {
   setenv("QT_QPA_PLATFORM", "xcb", 0);
   QApplication application(argc, argv);
   answer_ok notices;
-  MainWindow window(notices);
+  mosuo::dialog_file_chooser files;  // the menus are not measured
+  MainWindow window(notices, files);
   window.show_at_start();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
   std::printf(

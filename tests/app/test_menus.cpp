@@ -8,6 +8,7 @@
 
 #include <fstream>
 
+#include "app/menu_notices.hpp"
 #include "window_fixture.hpp"
 
 using namespace mosuo;
@@ -161,20 +162,20 @@ class MenusTest : public QObject {
 
   void cancelling_the_dialog_changes_nothing() {
     fill("kept", "", "");
-    fixture_->files.choices.push_back(std::nullopt);
+    fixture_->files.choices.push_back(QString());
     trigger("载入文本1");
     QCOMPARE(fixture_->value(source_field), QByteArray("kept"));
-    fixture_->files.choices.push_back(std::nullopt);
+    fixture_->files.choices.push_back(QString());
     trigger("载入文本2");
-    QCOMPARE(fixture_->files.prefills, (std::vector<QString>{QString(), QString()}))
-        << "a cancelled dialog remembers no path";
+    // a cancelled dialog remembers no path
+    QCOMPARE(fixture_->files.prefills, (std::vector<QString>{QString(), QString()}));
   }
 
   void both_items_share_the_remembered_path() {
     const QString first = file(QStringLiteral("first"), "1");
     fixture_->files.choices.push_back(first);
     trigger("载入文本1");
-    fixture_->files.choices.push_back(std::nullopt);
+    fixture_->files.choices.push_back(QString());
     trigger("载入文本2");
     QCOMPARE(fixture_->files.prefills, (std::vector<QString>{QString(), first}));
   }

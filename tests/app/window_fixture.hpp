@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -53,13 +54,30 @@ inline QString qs(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// A shown, active main window with its scripted notice box.
+// Chooses files in place of the open-file dialog, and records what the
+// dialog's file-name box would have shown.
+class scripted_files final : public file_chooser {
+ public:
+  std::deque<QString> choices;  // an empty one cancels, as do all once they run out
+  std::vector<QString> prefills;
+
+  std::optional<QString> choose(QWidget*, const QString& prefill) override {
+    prefills.push_back(prefill);
+    const QString choice = choices.empty() ? QString() : choices.front();
+    if (!choices.empty()) choices.pop_front();
+    if (choice.isEmpty()) return std::nullopt;
+    return choice;
+  }
+};
+
+// A shown, active main window with its scripted notice box and dialog.
 struct window_fixture {
   scripted_notices notices;
+  scripted_files files;
   std::unique_ptr<MainWindow> window;
 
   explicit window_fixture(field_limits limits = {})
-      : window(std::make_unique<MainWindow>(notices, limits)) {
+      : window(std::make_unique<MainWindow>(notices, files, limits)) {
     window->show_at_start();
     if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
   }
