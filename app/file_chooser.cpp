@@ -17,6 +17,9 @@ std::optional<QString> dialog_file_chooser::choose(QWidget* parent, const QStrin
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setWindowModality(Qt::ApplicationModal);
+  // Qt's own dialog: a desktop's native one (GTK's) adds the chosen file to
+  // the user's recent-files list, and this program writes nothing.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   if (!prefill.isEmpty()) dialog.selectFile(prefill);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst();
