@@ -12,12 +12,14 @@
 namespace mosuo {
 namespace {
 
-// The written form of each byte value, at most three characters.
+// The written form of each byte value followed by its separator, at most
+// four characters, so that one four-byte store writes it.
 struct byte_form {
-  char chars[3];
-  std::uint8_t size;
+  char chars[4];
+  std::uint8_t size;  // with the separator
 };
 
+template <char Separator>
 constexpr std::array<byte_form, 256> decimal_forms = [] {
   std::array<byte_form, 256> forms{};
   for (int v = 0; v < 256; ++v) {
@@ -25,10 +27,12 @@ constexpr std::array<byte_form, 256> decimal_forms = [] {
     if (v >= 100) f.chars[f.size++] = static_cast<char>('0' + v / 100);
     if (v >= 10) f.chars[f.size++] = static_cast<char>('0' + v / 10 % 10);
     f.chars[f.size++] = static_cast<char>('0' + v % 10);
+    f.chars[f.size++] = Separator;
   }
   return forms;
 }();
 
+template <char Separator>
 constexpr std::array<byte_form, 256> hex_forms = [] {
   constexpr char digits[] = "0123456789ABCDEF";
   std::array<byte_form, 256> forms{};
@@ -36,20 +40,22 @@ constexpr std::array<byte_form, 256> hex_forms = [] {
     byte_form& f = forms[v];
     if (v >= 16) f.chars[f.size++] = digits[v / 16];  // no leading zero
     f.chars[f.size++] = digits[v % 16];
+    f.chars[f.size++] = Separator;
   }
   return forms;
 }();
 
-// Each byte's form, separated by one character, with no separator at the end.
-text join_forms(text_view source, const std::array<byte_form, 256>& forms, char separator,
-                std::size_t widest, text_view before = {}, text_view after = {}) {
-  text out(before.size() + source.size() * (widest + 1) + after.size(), '\0');
+// Each byte's form, separated, with no separator after the last one.
+text join_forms(text_view source, const std::array<byte_form, 256>& forms, text_view before = {},
+                text_view after = {}) {
+  // four bytes of room a byte: each store writes four, the next overwriting
+  // what lies past the form
+  text out(before.size() + source.size() * 4 + after.size() + 1, '\0');
   char* p = std::copy(before.begin(), before.end(), out.data());
-  for (std::size_t i = 0; i < source.size(); ++i) {
-    const byte_form& f = forms[static_cast<unsigned char>(source[i])];
-    std::memcpy(p, f.chars, sizeof f.chars);  // the tail is overwritten next
+  for (const char byte : source) {
+    const byte_form& f = forms[static_cast<unsigned char>(byte)];
+    std::memcpy(p, f.chars, sizeof f.chars);
     p += f.size;
-    *p++ = separator;
   }
   if (!source.empty()) --p;  // no separator after the last form
   p = std::copy(after.begin(), after.end(), p);
@@ -59,9 +65,9 @@ text join_forms(text_view source, const std::array<byte_form, 256>& forms, char 
 
 }  // namespace
 
-text to_byte_list(text_view source) { return join_forms(source, decimal_forms, ',', 3, "{", "}"); }
+text to_byte_list(text_view source) { return join_forms(source, decimal_forms<','>, "{", "}"); }
 
-text to_hex_dump(text_view source) { return join_forms(source, hex_forms, ' ', 2); }
+text to_hex_dump(text_view source) { return join_forms(source, hex_forms<' '>); }
 
 namespace {
 
