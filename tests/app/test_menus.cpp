@@ -180,6 +180,20 @@ class MenusTest : public QObject {
     QCOMPARE(fixture_->files.prefills, (std::vector<QString>{QString(), first}));
   }
 
+  void a_path_longer_than_260_bytes_loads_and_is_remembered() {
+    QString folder = dir_.path();
+    for (int i = 0; i < 5; ++i) folder += QStringLiteral("/") + QString(60, QLatin1Char('a' + i));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/long.txt");
+    QVERIFY(path.toUtf8().size() > 300);
+    std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary) << "deep";
+    fixture_->files.choices.push_back(path);
+    trigger("载入文本1");
+    QCOMPARE(fixture_->value(source_field), QByteArray("deep"));
+    trigger("载入文本2");  // cancelled: the choices ran out
+    QCOMPARE(fixture_->files.prefills.back(), path);
+  }
+
   void a_file_that_cannot_be_read_is_named_and_the_field_kept_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("removed after the choice") << "removed";
