@@ -65,7 +65,7 @@ case "${1:-}" in
     ls build/fuzz/fuzz/fuzz_*
     ;;
   *)
-    sed -n '2,8p' "$0"
+    sed -n '2,7p' "$0"
     exit 2
     ;;
 esac
