@@ -13,11 +13,20 @@ namespace mosuo {
 
 void MainWindow::run(menu_command command) {
   switch (command) {
-    case menu_command::none: break;
-    case menu_command::load_source: load(source_field); break;
-    case menu_command::load_content: load(content_field); break;
-    case menu_command::exit: exit_program(); break;
-    default: notice(menu_notice_text(command)); break;
+    case menu_command::none:
+      break;
+    case menu_command::load_source:
+      load(source_field);
+      break;
+    case menu_command::load_content:
+      load(content_field);
+      break;
+    case menu_command::exit:
+      exit_program();
+      break;
+    default:
+      notice(menu_notice_text(command));
+      break;
   }
 }
 
@@ -31,7 +40,10 @@ void MainWindow::load(std::string_view field_name) {
   const busy_cursor busy;
   const loaded_file loaded = load_file(QFile::encodeName(*chosen).toStdString());
   if (!loaded.ok) {
-    notice(std::string(load_failed).append(chosen->toStdString()).append("\r\n").append(loaded.reason));
+    notice(std::string(load_failed)
+               .append(chosen->toStdString())
+               .append("\r\n")
+               .append(loaded.reason));
     return;
   }
   write(field_name, loaded.value);
@@ -43,7 +55,8 @@ void MainWindow::exit_program() {
   const bool all_empty = text_equal(read(source_field), read(content_field)) &&
                          text_equal(read(result_field), read(content_field)) &&
                          text_equal(read(result_field), "");
-  if (!all_empty && notice(exit_question, default_caption, notice_buttons::ok_cancel) != notice_answer::ok) {
+  if (!all_empty &&
+      notice(exit_question, default_caption, notice_buttons::ok_cancel) != notice_answer::ok) {
     return;
   }
   // A close request: the window closes once the loop takes it up, after this

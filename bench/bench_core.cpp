@@ -41,16 +41,25 @@ void find_rare_ignoring_case(benchmark::State& state) {
   measure(state, [](const std::string& t) { return text_find(t, "QZ~7", 1, true); });
 }
 void replace_all(benchmark::State& state) {  // the full-width comma, as the normalisation does
-  measure(state, [](const std::string& t) { return text_replace_all(t, "\xA3\xAC", ",", 1, true); });
+  measure(state,
+          [](const std::string& t) { return text_replace_all(t, "\xA3\xAC", ",", 1, true); });
 }
-void remove_spaces(benchmark::State& state) { measure(state, text_remove_spaces); }
+void remove_spaces(benchmark::State& state) {
+  measure(state, text_remove_spaces);
+}
 void split_lines(benchmark::State& state) {
   measure(state, [](const std::string& t) { return text_split(t, "\r\n"); });
 }
 
-void command_spaces(benchmark::State& state) { measure(state, delete_spaces); }
-void command_line_breaks(benchmark::State& state) { measure(state, delete_line_breaks); }
-void command_tab_line_breaks(benchmark::State& state) { measure(state, delete_tab_line_breaks); }
+void command_spaces(benchmark::State& state) {
+  measure(state, delete_spaces);
+}
+void command_line_breaks(benchmark::State& state) {
+  measure(state, delete_line_breaks);
+}
+void command_tab_line_breaks(benchmark::State& state) {
+  measure(state, delete_tab_line_breaks);
+}
 void command_delete_1k(benchmark::State& state) {
   const std::string content = input(state).substr(1000, 1024);
   measure(state, [&](const std::string& t) { return delete_content(t, content, false); });
@@ -68,17 +77,27 @@ void command_repeated_lines(benchmark::State& state) {
 void command_repeated_lines_case_sensitive(benchmark::State& state) {
   measure(state, [](const std::string& t) { return delete_repeated_lines(t, true); });
 }
-void command_byte_list(benchmark::State& state) { measure(state, to_byte_list); }
+void command_byte_list(benchmark::State& state) {
+  measure(state, to_byte_list);
+}
 void command_from_byte_list(benchmark::State& state) {
   // measured per byte of the byte list it reads
   const std::string list = to_byte_list(input(state)).substr(0, input(state).size());
   for (auto _ : state) benchmark::DoNotOptimize(from_byte_list(list));
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * list.size()));
 }
-void command_hex(benchmark::State& state) { measure(state, to_hex_dump); }
-void command_upper(benchmark::State& state) { measure(state, to_upper_case); }
-void command_lower(benchmark::State& state) { measure(state, to_lower_case); }
-void command_full_width(benchmark::State& state) { measure(state, normalise_full_width); }
+void command_hex(benchmark::State& state) {
+  measure(state, to_hex_dump);
+}
+void command_upper(benchmark::State& state) {
+  measure(state, to_upper_case);
+}
+void command_lower(benchmark::State& state) {
+  measure(state, to_lower_case);
+}
+void command_full_width(benchmark::State& state) {
+  measure(state, normalise_full_width);
+}
 
 // Sizes in megabytes.
 #define CORPUS_SIZES ->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)
@@ -93,7 +112,7 @@ BENCHMARK(command_spaces) CORPUS_SIZES;
 BENCHMARK(command_line_breaks) CORPUS_SIZES;
 BENCHMARK(command_tab_line_breaks) CORPUS_SIZES;
 BENCHMARK(command_delete_1k) CORPUS_SIZES;
-BENCHMARK(command_delete_1m) ->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(command_delete_1m)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(command_repeated_characters) CORPUS_SIZES;
 BENCHMARK(command_repeated_lines) CORPUS_SIZES;
 BENCHMARK(command_repeated_lines_case_sensitive) CORPUS_SIZES;

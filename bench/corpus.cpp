@@ -28,7 +28,10 @@ std::string generate(std::size_t size) {
   std::size_t line_start = 0;
   while (t.size() < size) {
     switch (rng.below(10)) {
-      case 0: case 1: case 2: case 3: {  // an ASCII word and a space
+      case 0:
+      case 1:
+      case 2:
+      case 3: {  // an ASCII word and a space
         for (unsigned n = 2 + rng.below(8); n > 0; --n) {
           const unsigned letter = rng.below(52);
           t.push_back(static_cast<char>(letter < 26 ? 'a' + letter : 'A' + letter - 26));
@@ -36,7 +39,10 @@ std::string generate(std::size_t size) {
         t.push_back(' ');
         break;
       }
-      case 4: case 5: case 6: case 7: {  // a run of GB2312 hanzi
+      case 4:
+      case 5:
+      case 6:
+      case 7: {  // a run of GB2312 hanzi
         for (unsigned n = 1 + rng.below(6); n > 0; --n) {
           t.push_back(static_cast<char>(0xB0 + rng.below(0xF7 - 0xB0 + 1)));
           t.push_back(static_cast<char>(0xA1 + rng.below(0xFE - 0xA1 + 1)));

@@ -7,6 +7,7 @@
 
 int main(int argc, char** argv) {
   const long megabytes = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 100;
-  const std::string& t = mosuo::bench::corpus(static_cast<std::size_t>(megabytes) * mosuo::bench::megabyte);
+  const std::string& t =
+      mosuo::bench::corpus(static_cast<std::size_t>(megabytes) * mosuo::bench::megabyte);
   return std::fwrite(t.data(), 1, t.size(), stdout) == t.size() ? 0 : 1;
 }

@@ -15,10 +15,15 @@ constexpr command table[] = {
     {"tab-line-breaks", "delete TAB CR LF until none is left", false,
      [](const command_input& in) { return delete_tab_line_breaks(in.source); }},
     {"delete-text", "delete every occurrence of the --content text until none is left", true,
-     [](const command_input& in) { return delete_content(in.source, in.content, in.case_sensitive); }},
+     [](const command_input& in) {
+       return delete_content(in.source, in.content, in.case_sensitive);
+     }},
     {"repeated-chars", "keep the first copy of each character", false,
-     [](const command_input& in) { return delete_repeated_characters(in.source, in.case_sensitive); }},
-    {"repeated-lines", "empty every line that repeats an earlier one, keeping its line break", false,
+     [](const command_input& in) {
+       return delete_repeated_characters(in.source, in.case_sensitive);
+     }},
+    {"repeated-lines", "empty every line that repeats an earlier one, keeping its line break",
+     false,
      [](const command_input& in) { return delete_repeated_lines(in.source, in.case_sensitive); }},
     {"byte-list", "write the bytes as a list: {65,66}", false,
      [](const command_input& in) { return to_byte_list(in.source); }},
@@ -36,7 +41,9 @@ constexpr command table[] = {
 
 }  // namespace
 
-std::span<const command> commands() { return table; }
+std::span<const command> commands() {
+  return table;
+}
 
 const command* find_command(std::string_view name) {
   const auto it = std::find_if(std::begin(table), std::end(table),

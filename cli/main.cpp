@@ -63,7 +63,8 @@ std::optional<text> read_text(const std::string& path, std::string& problem) {
               std::strerror(error);
     return std::nullopt;
   }
-  bytes->resize(std::min(bytes->find('\0'), bytes->size()));  // the text ends at the first zero byte
+  bytes->resize(
+      std::min(bytes->find('\0'), bytes->size()));  // the text ends at the first zero byte
   return bytes;
 }
 
@@ -100,7 +101,8 @@ int run(int argc, char** argv) {
     }
   }
   if (!command) return fail("no COMMAND given");
-  if (command->needs_content && !content_path) return fail(std::string(command->name) + " needs --content FILE");
+  if (command->needs_content && !content_path)
+    return fail(std::string(command->name) + " needs --content FILE");
 
   std::string problem;
   const std::optional<text> source = read_text(source_path.value_or(""), problem);
@@ -112,7 +114,8 @@ int run(int argc, char** argv) {
   }
 
   const text result = command->run({*source, content.value_or(text{}), case_sensitive});
-  if (std::fwrite(result.data(), 1, result.size(), stdout) != result.size() || std::fflush(stdout) != 0) {
+  if (std::fwrite(result.data(), 1, result.size(), stdout) != result.size() ||
+      std::fflush(stdout) != 0) {
     std::fprintf(stderr, "mosuo-cli: cannot write the output: %s\n", std::strerror(errno));
     return output_failed;
   }

@@ -1,8 +1,8 @@
 #include "cli/read_all.hpp"
 
-#include <algorithm>  // std::max
-
 #include <sys/stat.h>  // fstat, for the size of a regular file
+
+#include <algorithm>  // std::max
 
 namespace mosuo::cli {
 

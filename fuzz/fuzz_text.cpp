@@ -34,18 +34,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const mosuo::position start = static_cast<int>(switches >> 1) - 8;
 
   using namespace mosuo;
-  expect_same(text_find(source, content, start, flag), reference::find(source, content, start, flag), "text_find");
+  expect_same(text_find(source, content, start, flag),
+              reference::find(source, content, start, flag), "text_find");
   expect_same(text_replace_all(source, content, "#", start, flag),
               reference::replace_all(source, content, "#", start, flag), "text_replace_all");
   expect_same(text_split(source, content), reference::split(source, content), "text_split");
   expect_same(text_remove_spaces(source), reference::remove_spaces(source), "text_remove_spaces");
   if (source.size() <= 4096) {  // the references of these are quadratic
-    expect_same(delete_content(source, content, flag), reference::repeated_deletion(source, content, !flag),
-                "delete_content");
-    expect_same(delete_line_breaks(source), reference::repeated_deletion(source, "\r\n", false), "line breaks");
-    expect_same(delete_repeated_characters(source, flag), reference::repeated_characters(source, flag),
-                "repeated characters");
-    expect_same(delete_repeated_lines(source, flag), reference::repeated_lines(source, flag), "repeated lines");
+    expect_same(delete_content(source, content, flag),
+                reference::repeated_deletion(source, content, !flag), "delete_content");
+    expect_same(delete_line_breaks(source), reference::repeated_deletion(source, "\r\n", false),
+                "line breaks");
+    expect_same(delete_repeated_characters(source, flag),
+                reference::repeated_characters(source, flag), "repeated characters");
+    expect_same(delete_repeated_lines(source, flag), reference::repeated_lines(source, flag),
+                "repeated lines");
   }
   expect_same(to_byte_list(source), reference::byte_list(source), "byte list");
   expect_same(to_hex_dump(source), reference::hex_dump(source), "hex dump");

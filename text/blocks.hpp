@@ -43,7 +43,8 @@ struct block {
   explicit block(const char* p) : bytes(p) {
     for (int k = 0; k < 4; ++k) {
       parts[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-      high |= static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(parts[k]))) << (16 * k);
+      high |= static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(parts[k])))
+              << (16 * k);
     }
   }
   std::uint64_t equal(unsigned char byte) const {
@@ -61,12 +62,15 @@ struct block {
   }
   std::uint64_t equal(unsigned char byte) const {
     std::uint64_t mask = 0;
-    for (int k = 0; k < 8; ++k) mask |= gather(equal_bytes(words::load(bytes + 8 * k), byte)) << (8 * k);
+    for (int k = 0; k < 8; ++k)
+      mask |= gather(equal_bytes(words::load(bytes + 8 * k), byte)) << (8 * k);
     return mask;
   }
 #endif
 
-  std::uint64_t word(int k) const { return words::load(bytes + 8 * k); }
+  std::uint64_t word(int k) const {
+    return words::load(bytes + 8 * k);
+  }
 };
 
 // The bits of the runs of `bits` that begin at a bit of `starts`: adding a

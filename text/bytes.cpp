@@ -6,11 +6,17 @@
 
 namespace mosuo {
 
-byte_sequence text_to_bytes(text_view t) { return byte_sequence(t.begin(), t.end()); }
+byte_sequence text_to_bytes(text_view t) {
+  return byte_sequence(t.begin(), t.end());
+}
 
-position bytes_length(const byte_sequence& b) { return static_cast<position>(b.size()); }
+position bytes_length(const byte_sequence& b) {
+  return static_cast<position>(b.size());
+}
 
-text bytes_to_text(std::string_view raw) { return text(raw.substr(0, raw.find('\0'))); }
+text bytes_to_text(std::string_view raw) {
+  return text(raw.substr(0, raw.find('\0')));
+}
 
 text bytes_to_text(std::span<const std::uint8_t> bytes) {
   return bytes_to_text(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
@@ -27,8 +33,12 @@ text decimal(Number n, int base = 10) {
 
 }  // namespace
 
-text int_to_text(std::int32_t n) { return decimal(n); }
-text int_to_text(std::uint8_t byte) { return decimal(static_cast<unsigned>(byte)); }
+text int_to_text(std::int32_t n) {
+  return decimal(n);
+}
+text int_to_text(std::uint8_t byte) {
+  return decimal(static_cast<unsigned>(byte));
+}
 
 text int_to_hex(std::int32_t n) {
   text digits = decimal(static_cast<std::uint32_t>(n), 16);
@@ -42,18 +52,24 @@ namespace {
 constexpr unsigned char folded(unsigned char lead, unsigned char second) {
   if (lead == 0xA1) {
     switch (second) {
-      case 0xA1: return ' ';   // ideographic space
-      case 0xAB: return '~';   // full-width tilde
-      case 0xEE:               // white star
-      case 0xEF: return '*';   // black star
-      default: return 0;
+      case 0xA1:
+        return ' ';  // ideographic space
+      case 0xAB:
+        return '~';  // full-width tilde
+      case 0xEE:     // white star
+      case 0xEF:
+        return '*';  // black star
+      default:
+        return 0;
     }
   }
   if (lead == 0xA3 && second >= 0xA1 && second <= 0xFE) return second - 0x80;
   return 0;
 }
 
-constexpr bool is_blank(unsigned char c) { return c == ' ' || (c >= 0x09 && c <= 0x0D); }
+constexpr bool is_blank(unsigned char c) {
+  return c == ' ' || (c >= 0x09 && c <= 0x0D);
+}
 
 }  // namespace
 

@@ -36,7 +36,9 @@ text fold_full_width(text_view t);
 std::int32_t text_to_int(text_view t);
 
 // Storing an integer into a byte keeps its low 8 bits.
-constexpr std::uint8_t low_byte(std::int32_t n) { return static_cast<std::uint8_t>(n & 0xFF); }
+constexpr std::uint8_t low_byte(std::int32_t n) {
+  return static_cast<std::uint8_t>(n & 0xFF);
+}
 
 text text_concat(std::initializer_list<text_view> parts);
 template <typename... Texts>

@@ -65,13 +65,19 @@ text join_forms(text_view source, const std::array<byte_form, 256>& forms, text_
 
 }  // namespace
 
-text to_byte_list(text_view source) { return join_forms(source, decimal_forms<','>, "{", "}"); }
+text to_byte_list(text_view source) {
+  return join_forms(source, decimal_forms<','>, "{", "}");
+}
 
-text to_hex_dump(text_view source) { return join_forms(source, hex_forms<' '>); }
+text to_hex_dump(text_view source) {
+  return join_forms(source, hex_forms<' '>);
+}
 
 namespace {
 
-constexpr bool is_blank(unsigned char c) { return c == ' ' || (c >= 0x09 && c <= 0x0D); }
+constexpr bool is_blank(unsigned char c) {
+  return c == ' ' || (c >= 0x09 && c <= 0x0D);
+}
 
 // Reads one piece of a byte list as the leading decimal number of its
 // full-width-folded text: blanks, an optional sign, digits, wrapping modulo
@@ -178,7 +184,8 @@ constexpr std::size_t row_count = std::size(letter_rows) + 1;  // row 0: no lett
 // For a lead byte, its letter row (1 to 3), or 0.
 constexpr std::array<std::uint8_t, 256> row_of_lead = [] {
   std::array<std::uint8_t, 256> rows{};
-  for (std::size_t r = 0; r < std::size(letter_rows); ++r) rows[letter_rows[r].lead] = static_cast<std::uint8_t>(r + 1);
+  for (std::size_t r = 0; r < std::size(letter_rows); ++r)
+    rows[letter_rows[r].lead] = static_cast<std::uint8_t>(r + 1);
   return rows;
 }();
 
@@ -214,16 +221,18 @@ std::size_t convert_blocks(char* p, std::size_t n, bool& second_byte) {
     std::uint64_t row_leads = c.leads & (b.equal(0xA3) | b.equal(0xA6) | b.equal(0xA7));
     for (int k = 0; k < 8; ++k) {
       const std::uint64_t word = b.word(k);
-      const std::uint64_t second_bytes = blocks::spread_bits[(c.second_bytes >> (8 * k)) & 0xFF] * 0x80;
-      const std::uint64_t letters =
-          words::in_range(word & low7, from_low, from_high) & ~(word & words::highs) & ~second_bytes;
+      const std::uint64_t second_bytes =
+          blocks::spread_bits[(c.second_bytes >> (8 * k)) & 0xFF] * 0x80;
+      const std::uint64_t letters = words::in_range(word & low7, from_low, from_high) &
+                                    ~(word & words::highs) & ~second_bytes;
       words::store(p + i + 8 * k, word ^ (letters >> 2));  // 0x80 >> 2 = 0x20
     }
     for (; row_leads != 0; row_leads &= row_leads - 1) {
       const std::size_t lead = i + static_cast<std::size_t>(std::countr_zero(row_leads));
       if (lead + 1 == n) continue;  // a lone lead byte
       const auto second = static_cast<unsigned char>(p[lead + 1]);
-      p[lead + 1] = static_cast<char>(second + change[row_of_lead[static_cast<unsigned char>(p[lead])]][second]);
+      p[lead + 1] = static_cast<char>(
+          second + change[row_of_lead[static_cast<unsigned char>(p[lead])]][second]);
     }
     second_byte = c.next_starts_with_second_byte;
   }
@@ -257,8 +266,12 @@ text convert_case(text_view source) {
 
 }  // namespace
 
-text to_upper_case(text_view source) { return convert_case<true>(source); }
-text to_lower_case(text_view source) { return convert_case<false>(source); }
+text to_upper_case(text_view source) {
+  return convert_case<true>(source);
+}
+text to_lower_case(text_view source) {
+  return convert_case<false>(source);
+}
 
 // One pass does what replacing each of the three characters in turn does: a
 // two-byte character becoming one byte leaves every later boundary in place.
@@ -278,10 +291,17 @@ text normalise_full_width(text_view source) {
     boundaries.restart_at(pos);
     char ascii = 0;
     switch (static_cast<unsigned char>(source[c + 1])) {
-      case 0xFB: ascii = '{'; break;
-      case 0xFD: ascii = '}'; break;
-      case 0xAC: ascii = ','; break;
-      default: continue;
+      case 0xFB:
+        ascii = '{';
+        break;
+      case 0xFD:
+        ascii = '}';
+        break;
+      case 0xAC:
+        ascii = ',';
+        break;
+      default:
+        continue;
     }
     out.append(source.substr(copied, c - copied));
     out.push_back(ascii);

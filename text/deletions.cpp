@@ -54,7 +54,8 @@ text repeated_deletion(text_view source, text_view sub, bool ignore_case) {
   auto state_after_stack = [&] {
     std::size_t s = 0;
     for (std::size_t i = top >= m - 1 ? top - (m - 1) : 0; i < top; ++i) {
-      s = pattern.step(s, pattern.canonical(static_cast<unsigned char>(kept[i]), starts_character[i]));
+      s = pattern.step(s,
+                       pattern.canonical(static_cast<unsigned char>(kept[i]), starts_character[i]));
     }
     return s;
   };
@@ -89,11 +90,17 @@ text repeated_deletion(text_view source, text_view sub, bool ignore_case) {
 
 }  // namespace
 
-text delete_spaces(text_view source) { return text_remove_spaces(source); }
+text delete_spaces(text_view source) {
+  return text_remove_spaces(source);
+}
 
-text delete_line_breaks(text_view source) { return repeated_deletion(source, "\r\n", false); }
+text delete_line_breaks(text_view source) {
+  return repeated_deletion(source, "\r\n", false);
+}
 
-text delete_tab_line_breaks(text_view source) { return repeated_deletion(source, "\t\r\n", false); }
+text delete_tab_line_breaks(text_view source) {
+  return repeated_deletion(source, "\t\r\n", false);
+}
 
 text delete_content(text_view source, text_view content, bool case_sensitive) {
   return repeated_deletion(source, content, !case_sensitive);

@@ -14,7 +14,8 @@ text delete_repeated_characters(text_view source, bool case_sensitive) {
   constexpr std::size_t single_bytes = 0x100, double_bytes = 0x80 * 0x100;
   std::vector<bool> seen(single_bytes + double_bytes);
   text result;
-  result.reserve(std::min(source.size(), single_bytes + 2 * double_bytes));  // every character once at most
+  result.reserve(
+      std::min(source.size(), single_bytes + 2 * double_bytes));  // every character once at most
   for (std::size_t i = 0; i < source.size(); ++i) {
     const auto byte = static_cast<unsigned char>(source[i]);
     if (!is_lead_byte(byte)) {
@@ -60,12 +61,15 @@ class line_set {
   // Room for `expected` lines without growing; a slot is 24 bytes and the
   // table at most half full, so at most 96 bytes a line.
   line_set(text_view source, bool case_sensitive, std::size_t expected)
-      : source_(source), case_sensitive_(case_sensitive), slots_(std::bit_ceil(2 * expected + 64)) {}
+      : source_(source),
+        case_sensitive_(case_sensitive),
+        slots_(std::bit_ceil(2 * expected + 64)) {}
 
   std::size_t hash(std::size_t start, std::size_t length) {
     const text_view line = source_.substr(start, length);
     if (!case_sensitive_) fold_into(line, folded_);
-    return std::hash<text_view>{}(case_sensitive_ ? line : text_view(folded_)) | 1;  // 0 marks empty slots
+    return std::hash<text_view>{}(case_sensitive_ ? line : text_view(folded_)) |
+           1;  // 0 marks empty slots
   }
 
   // The slot a hash probes first, fetched ahead of its use: the table is far
@@ -156,8 +160,10 @@ text delete_repeated_lines(text_view source, bool case_sensitive) {
   auto add = [&](std::size_t start, std::size_t end, bool line_break) {
     const line l{start, end - start, earlier.hash(start, end - start), line_break};
     earlier.prefetch(l.hash);
-    if (queued == lookahead) decide(queue[next]);
-    else ++queued;
+    if (queued == lookahead)
+      decide(queue[next]);
+    else
+      ++queued;
     queue[next] = l;
     next = (next + 1) % lookahead;
   };
@@ -172,7 +178,8 @@ text delete_repeated_lines(text_view source, bool case_sensitive) {
     boundaries.restart_at(line_start);
   }
   if (line_start < source.size()) add(line_start, source.size(), false);
-  for (std::size_t k = 0; k < queued; ++k) decide(queue[(next + lookahead - queued + k) % lookahead]);
+  for (std::size_t k = 0; k < queued; ++k)
+    decide(queue[(next + lookahead - queued + k) % lookahead]);
   return result;
 }
 

@@ -21,9 +21,12 @@ void set_fatal_handler(fatal_handler handler) {
 
 const char* fatal_description(fatal_reason reason) {
   switch (reason) {
-    case fatal_reason::element_index: return "element index out of range";
-    case fatal_reason::out_of_memory: return "memory for a new value was refused";
-    case fatal_reason::start_window: return "loading the start window failed";
+    case fatal_reason::element_index:
+      return "element index out of range";
+    case fatal_reason::out_of_memory:
+      return "memory for a new value was refused";
+    case fatal_reason::start_window:
+      return "loading the start window failed";
   }
   return "unknown error";
 }

@@ -2,10 +2,10 @@
 // text writes a fresh result buffer, and the first touch of each 4 KiB page is
 // a page fault: 2 MiB pages make that 512 times fewer faults. Linked into the
 // programs only; small allocations go to malloc as usual.
+#include <sys/mman.h>  // madvise
+
 #include <cstdlib>  // aligned_alloc, malloc
 #include <new>      // bad_alloc, get_new_handler
-
-#include <sys/mman.h>  // madvise
 
 namespace {
 
@@ -33,9 +33,21 @@ void* allocate_or_handle(std::size_t size) {
 
 }  // namespace
 
-void* operator new(std::size_t size) { return allocate_or_handle(size); }
-void* operator new[](std::size_t size) { return allocate_or_handle(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new(std::size_t size) {
+  return allocate_or_handle(size);
+}
+void* operator new[](std::size_t size) {
+  return allocate_or_handle(size);
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}

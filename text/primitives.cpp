@@ -19,13 +19,16 @@ std::size_t scan_start(position start) {
 
 }  // namespace
 
-position text_length(text_view t) { return static_cast<position>(t.size()); }
+position text_length(text_view t) {
+  return static_cast<position>(t.size());
+}
 
 text text_middle(text_view t, position pos, position count) {
   const position n = text_length(t);
   const position p = pos - 1;
   if (p < 0 || p >= n || count <= 0) return {};
-  return text(t.substr(static_cast<std::size_t>(p), static_cast<std::size_t>(std::min(count, n - p))));
+  return text(
+      t.substr(static_cast<std::size_t>(p), static_cast<std::size_t>(std::min(count, n - p))));
 }
 
 position text_find(text_view t, text_view sub, position start, bool ignore_case) {
@@ -110,11 +113,13 @@ text text_remove_spaces(text_view t) {
       const blocks::block b(t.data() + i);
       const blocks::characters c = blocks::step(b.high, second_byte);
       const std::uint64_t a1 = b.equal(full_width_space_byte);
-      const std::uint64_t a1_after = (a1 >> 1) | (std::uint64_t{i + 64 < n && p[i + 64] == full_width_space_byte} << 63);
+      const std::uint64_t a1_after =
+          (a1 >> 1) | (std::uint64_t{i + 64 < n && p[i + 64] == full_width_space_byte} << 63);
       const std::uint64_t full_width_leads = c.leads & a1 & a1_after;
       const std::uint64_t drop = (b.equal(space) & ~c.second_bytes) | full_width_leads |
                                  (full_width_leads << 1) | std::uint64_t{drop_first};
-      for (int k = 0; k < 8; ++k) out = keep_bytes(out, b.word(k), static_cast<unsigned>(drop >> (8 * k)) & 0xFF);
+      for (int k = 0; k < 8; ++k)
+        out = keep_bytes(out, b.word(k), static_cast<unsigned>(drop >> (8 * k)) & 0xFF);
       drop_first = (full_width_leads >> 63) != 0;
       second_byte = c.next_starts_with_second_byte;
     }
@@ -138,6 +143,8 @@ text text_remove_spaces(text_view t) {
   return result;
 }
 
-bool text_equal(text_view a, text_view b) { return a == b; }
+bool text_equal(text_view a, text_view b) {
+  return a == b;
+}
 
 }  // namespace mosuo

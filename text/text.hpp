@@ -23,11 +23,15 @@ using byte_sequence = std::vector<std::uint8_t>;
 // Character stepping: any byte >= 0x80 met at a character boundary is a lead
 // byte and takes the byte after it with it, whatever that byte is. No code
 // page table is consulted.
-constexpr bool is_lead_byte(unsigned char byte) { return byte >= 0x80; }
+constexpr bool is_lead_byte(unsigned char byte) {
+  return byte >= 0x80;
+}
 
 // The ignore-case comparison folds only the ASCII capitals, and only where they
 // stand as single-byte characters.
-constexpr bool is_ascii_upper(unsigned char byte) { return byte >= 'A' && byte <= 'Z'; }
+constexpr bool is_ascii_upper(unsigned char byte) {
+  return byte >= 'A' && byte <= 'Z';
+}
 constexpr unsigned char ascii_lower(unsigned char byte) {
   return is_ascii_upper(byte) ? static_cast<unsigned char>(byte + 0x20) : byte;
 }

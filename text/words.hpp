@@ -2,7 +2,7 @@
 // has the high bit set in the bytes that pass.
 #pragma once
 
-#include <bit>      // std::endian
+#include <bit>  // std::endian
 #include <cstdint>
 #include <cstring>  // memcpy
 
@@ -20,10 +20,14 @@ inline std::uint64_t load(const char* p) {
   std::memcpy(&word, p, 8);
   return word;
 }
-inline void store(char* p, std::uint64_t word) { std::memcpy(p, &word, 8); }
+inline void store(char* p, std::uint64_t word) {
+  std::memcpy(p, &word, 8);
+}
 
 // Zero bytes of `word`; exact up to the first zero byte.
-constexpr std::uint64_t zero_bytes(std::uint64_t word) { return (word - ones) & ~word & highs; }
+constexpr std::uint64_t zero_bytes(std::uint64_t word) {
+  return (word - ones) & ~word & highs;
+}
 
 // For a word of bytes below 0x80: the bytes from `low` to `high`.
 constexpr std::uint64_t in_range(std::uint64_t word, unsigned char low, unsigned char high) {

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
-
 #include <fstream>
 
 #include "app/file_chooser.hpp"
@@ -46,7 +45,8 @@ class FileDialogTest : public QObject {
     QVERIFY(typed);
     QCOMPARE(prefilled, QString());
     const text value = window.read(source_field);
-    QCOMPARE(QByteArray(value.data(), static_cast<qsizetype>(value.size())), QByteArray("\xD6\xD0\r\nab"));
+    QCOMPARE(QByteArray(value.data(), static_cast<qsizetype>(value.size())),
+             QByteArray("\xD6\xD0\r\nab"));
 
     typed = false;  // the second opening shows the remembered path
     window.run(menu_command::load_content);

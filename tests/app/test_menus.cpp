@@ -1,11 +1,10 @@
 // The menu bar's commands through the real window: the notices, "退出" and
 // its question, and loading files with the open-file dialog answered in its
 // place.
-#include <QMenuBar>
-#include <QTemporaryDir>
-
 #include <sys/stat.h>  // mkfifo
 
+#include <QMenuBar>
+#include <QTemporaryDir>
 #include <fstream>
 
 #include "app/menu_notices.hpp"
@@ -35,7 +34,8 @@ class MenusTest : public QObject {
 
   QString file(const QString& name, const QByteArray& bytes) {
     const QString path = dir_.filePath(name);
-    std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary).write(bytes.constData(), bytes.size());
+    std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary)
+        .write(bytes.constData(), bytes.size());
     return path;
   }
   void trigger(const char* caption) {
@@ -62,11 +62,14 @@ class MenusTest : public QObject {
     row("高级", "功能完善中。。。");
     row("版本", "当前版本为：V1.0测试版本");
     row("帮助", "作者正在孤军奋战努力地完善本软件的帮助文本及其功能！");
-    row("作者", "作者只是编程界的小菜鸟~~~\r\n如果想支持作者可在软件界面选择菜单里的“关于”→“支持作者”获取捐爱心的方式！");
+    row("作者",
+        "作者只是编程界的小菜鸟~~~"
+        "\r\n如果想支持作者可在软件界面选择菜单里的“关于”→“支持作者”获取捐爱心的方式！");
     row("更新", "更新系统正在完善，敬请期待！");
     row("反馈BUG", "如发现本软件有BUG可以练习作者对本软件进行改进！\r\nQQ:" + qs(author_qq));
-    row("支持作者", "如果您支持作者继续开发新的功能和新的软件，您可以捐点爱心给作者增加其开发的动力！\r\nQQ：" +
-                         qs(author_qq) + "\r\n支付宝：" + qs(author_alipay));
+    row("支持作者",
+        "如果您支持作者继续开发新的功能和新的软件，您可以捐点爱心给作者增加其开发的动力！\r\nQQ：" +
+            qs(author_qq) + "\r\n支付宝：" + qs(author_alipay));
   }
   void each_item_shows_its_notice() {
     QFETCH(QString, item);
@@ -94,13 +97,18 @@ class MenusTest : public QObject {
     QTest::addColumn<QByteArray>("result");
     QTest::addColumn<bool>("asks");
     QTest::newRow("all empty") << QByteArray() << QByteArray() << QByteArray() << false;
-    QTest::newRow("source differs from content") << QByteArray("a") << QByteArray() << QByteArray() << true;
+    QTest::newRow("source differs from content")
+        << QByteArray("a") << QByteArray() << QByteArray() << true;
     QTest::newRow("only content") << QByteArray() << QByteArray("a") << QByteArray() << true;
-    QTest::newRow("result differs from content") << QByteArray() << QByteArray() << QByteArray("a") << true;
-    QTest::newRow("source equals content, result empty") << QByteArray("a") << QByteArray("a") << QByteArray() << true;
-    QTest::newRow("all three the same") << QByteArray("a") << QByteArray("a") << QByteArray("a") << true;
+    QTest::newRow("result differs from content")
+        << QByteArray() << QByteArray() << QByteArray("a") << true;
+    QTest::newRow("source equals content, result empty")
+        << QByteArray("a") << QByteArray("a") << QByteArray() << true;
+    QTest::newRow("all three the same")
+        << QByteArray("a") << QByteArray("a") << QByteArray("a") << true;
     QTest::newRow("spaces only") << QByteArray("  ") << QByteArray() << QByteArray() << true;
-    QTest::newRow("a line break only") << QByteArray() << QByteArray() << QByteArray("\r\n") << true;
+    QTest::newRow("a line break only")
+        << QByteArray() << QByteArray() << QByteArray("\r\n") << true;
   }
   void exit_asks_unless_every_field_is_empty() {
     QFETCH(QByteArray, source);
@@ -116,7 +124,8 @@ class MenusTest : public QObject {
       QCOMPARE(shown.caption, QString::fromUtf8("信息："));
       QCOMPARE(shown.buttons, notice_buttons::ok_cancel);
     }
-    QVERIFY2(fixture_->window->isVisible(), "the window closes only after the handler has returned");
+    QVERIFY2(fixture_->window->isVisible(),
+             "the window closes only after the handler has returned");
     QTRY_VERIFY(!fixture_->window->isVisible());
   }
 
@@ -136,12 +145,26 @@ class MenusTest : public QObject {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("up to a zero byte") << "载入文本1" << "编辑框1" << QByteArray("AB\0CD", 5) << QByteArray("AB");
-    QTest::newRow("empty file") << "载入文本1" << "编辑框1" << QByteArray() << QByteArray();
-    QTest::newRow("zero byte first") << "载入文本2" << "编辑框2" << QByteArray("\0AB", 3) << QByteArray();
-    QTest::newRow("lone LF and CR stay") << "载入文本2" << "编辑框2" << QByteArray("a\nb\rc\r\n") << QByteArray("a\nb\rc\r\n");
-    QTest::newRow("UTF-8 mark stays") << "载入文本1" << "编辑框1" << QByteArray("\xEF\xBB\xBF" "ab") << QByteArray("\xEF\xBB\xBF" "ab");
-    QTest::newRow("GBK and a lone lead byte") << "载入文本1" << "编辑框1" << QByteArray("\xD6\xD0\xCE") << QByteArray("\xD6\xD0\xCE");
+    QTest::newRow("up to a zero byte") << "载入文本1"
+                                       << "编辑框1" << QByteArray("AB\0CD", 5) << QByteArray("AB");
+    QTest::newRow("empty file") << "载入文本1"
+                                << "编辑框1" << QByteArray() << QByteArray();
+    QTest::newRow("zero byte first") << "载入文本2"
+                                     << "编辑框2" << QByteArray("\0AB", 3) << QByteArray();
+    QTest::newRow("lone LF and CR stay")
+        << "载入文本2"
+        << "编辑框2" << QByteArray("a\nb\rc\r\n") << QByteArray("a\nb\rc\r\n");
+    QTest::newRow("UTF-8 mark stays") << "载入文本1"
+                                      << "编辑框1"
+                                      << QByteArray(
+                                             "\xEF\xBB\xBF"
+                                             "ab")
+                                      << QByteArray(
+                                             "\xEF\xBB\xBF"
+                                             "ab");
+    QTest::newRow("GBK and a lone lead byte")
+        << "载入文本1"
+        << "编辑框1" << QByteArray("\xD6\xD0\xCE") << QByteArray("\xD6\xD0\xCE");
   }
   void loading_takes_the_bytes_up_to_the_first_zero() {
     QFETCH(QString, item);
@@ -211,7 +234,8 @@ class MenusTest : public QObject {
     QCOMPARE(fixture_->value(source_field), QByteArray("kept"));
     QCOMPARE(fixture_->notices.shown.size(), std::size_t{1});
     const QString text = fixture_->notices.shown.front().text;
-    QVERIFY2(text.startsWith(QString::fromUtf8("无法载入文件：") + path + "\r\n"), qPrintable(text));
+    QVERIFY2(text.startsWith(QString::fromUtf8("无法载入文件：") + path + "\r\n"),
+             qPrintable(text));
     QVERIFY(text.size() > (QString::fromUtf8("无法载入文件：") + path + "\r\n").size());
   }
 

@@ -1,11 +1,9 @@
 // mosuo-cli as a process: its input, its output bytes and its exit status.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>  // WEXITSTATUS
 #include <unistd.h>    // getpid
 
 #include <algorithm>  // count
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -57,7 +55,10 @@ TEST_F(MosuoCli, EachKindOfCommandWritesExactlyTheFieldsBytes) {
     std::string args, input, expected;
   };
   const std::vector<row> rows = {
-      {"spaces", "a b\xA1\xA1" "c\r\n", "abc\r\n"},
+      {"spaces",
+       "a b\xA1\xA1"
+       "c\r\n",
+       "abc\r\n"},
       {"line-breaks", "a\r\r\n\nb", "ab"},
       {"repeated-lines", "ab\r\nAB\r\nab\r\n", "ab\r\n\r\n\r\n"},
       {"repeated-lines --case-sensitive", "ab\r\nAB\r\nab", "ab\r\nAB\r\n"},
@@ -66,7 +67,11 @@ TEST_F(MosuoCli, EachKindOfCommandWritesExactlyTheFieldsBytes) {
       {"from-byte-list", "{72,105}", "Hi"},
       {"hex", "a\r\n", "61 D A"},
       {"upper", "abc\x81\x61", "ABC\x81\x61"},
-      {"full-width", "\xA3\xFB" "1\xA3\xAC" "2\xA3\xFD", "{1,2}"},
+      {"full-width",
+       "\xA3\xFB"
+       "1\xA3\xAC"
+       "2\xA3\xFD",
+       "{1,2}"},
       {"hex", std::string("AB\0CD", 5), "41 42"},  // the input ends at its first zero byte
       {"spaces", "", ""},
   };
@@ -114,9 +119,9 @@ TEST_F(MosuoCli, BadUseNamesTheProblemAndWritesNothing) {
 TEST_F(MosuoCli, HelpListsEveryCommand) {
   const outcome o = run("--help");
   EXPECT_EQ(o.status, 0);
-  for (const char* name : {"spaces", "line-breaks", "tab-line-breaks", "delete-text", "repeated-chars",
-                           "repeated-lines", "byte-list", "from-byte-list", "hex", "upper", "lower",
-                           "full-width"}) {
+  for (const char* name :
+       {"spaces", "line-breaks", "tab-line-breaks", "delete-text", "repeated-chars",
+        "repeated-lines", "byte-list", "from-byte-list", "hex", "upper", "lower", "full-width"}) {
     EXPECT_NE(o.out.find(std::string("  ") + name + " "), std::string::npos) << name;
   }
 }

@@ -15,7 +15,8 @@ namespace reference {
 inline bytes repeated_deletion(std::string_view source, std::string_view sub, bool ignore_case) {
   bytes working(source);
   if (sub.empty()) return working;
-  for (int64_t p = find(working, sub, 1, ignore_case); p != -1; p = find(working, sub, 1, ignore_case)) {
+  for (int64_t p = find(working, sub, 1, ignore_case); p != -1;
+       p = find(working, sub, 1, ignore_case)) {
     working.erase(p - 1, sub.size());
   }
   return working;
@@ -107,7 +108,8 @@ inline bytes convert_case(std::string_view source, bool upper) {
     bytes capital, small;
   };
   std::vector<pair> pairs;
-  for (char c = 'A'; c <= 'Z'; ++c) pairs.push_back({bytes(1, c), bytes(1, static_cast<char>(c + 32))});
+  for (char c = 'A'; c <= 'Z'; ++c)
+    pairs.push_back({bytes(1, c), bytes(1, static_cast<char>(c + 32))});
   auto row = [&](unsigned char lead, int first, int count, int offset) {
     for (int k = 0; k < count; ++k) {
       pairs.push_back({bytes{static_cast<char>(lead), static_cast<char>(first + k)},

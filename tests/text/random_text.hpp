@@ -7,9 +7,10 @@
 
 namespace random_text {
 
-inline constexpr char tricky[] = {'a', 'A', 'b', 'B', ' ', '\t', '\r', '\n', ',', '{', '}', '0',
-                                  '5', '\x41', '\x61', '\x81', '\xA1', '\xA3', '\xD6', '\xD0',
-                                  '\xFF', '\xAC', '\xFB', '\xC1', '\xE1'};
+inline constexpr char tricky[] = {'a',    'A',    'b',    'B',    ' ',    '\t',   '\r',
+                                  '\n',   ',',    '{',    '}',    '0',    '5',    '\x41',
+                                  '\x61', '\x81', '\xA1', '\xA3', '\xD6', '\xD0', '\xFF',
+                                  '\xAC', '\xFB', '\xC1', '\xE1'};
 
 class generator {
  public:

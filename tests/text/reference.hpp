@@ -13,8 +13,12 @@ namespace reference {
 using bytes = std::string;
 using std::int64_t;
 
-inline bool lead(char c) { return static_cast<unsigned char>(c) >= 0x80; }
-inline char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c; }
+inline bool lead(char c) {
+  return static_cast<unsigned char>(c) >= 0x80;
+}
+inline char lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 0x20) : c;
+}
 
 // The ignore-case comparison steps through the sub-text by characters: a
 // single-byte character folds, both bytes of a double-byte one compare exactly.
@@ -32,7 +36,9 @@ inline bool same_at(std::string_view t, int64_t at, std::string_view sub, bool i
   return true;
 }
 
-inline int64_t start_index(int64_t start) { return start - 1 < 0 ? 0 : start - 1; }
+inline int64_t start_index(int64_t start) {
+  return start - 1 < 0 ? 0 : start - 1;
+}
 
 inline int64_t find(std::string_view t, std::string_view sub, int64_t start, bool ignore_case) {
   const int64_t n = t.size(), m = sub.size(), s = start_index(start);

@@ -1,12 +1,11 @@
 // The block masks against byte-by-byte stepping.
-#include "text/blocks.hpp"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
 #include "random_text.hpp"
+#include "text/blocks.hpp"
 
 namespace mosuo {
 namespace {

@@ -1,9 +1,9 @@
-#include "text/bytes.hpp"
-
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <vector>
+
+#include "text/bytes.hpp"
 
 namespace mosuo {
 namespace {
@@ -18,10 +18,8 @@ TEST(Bytes, TextAndBytesRoundTrip) {
     text expected;
   };
   const std::vector<row> rows = {
-      {{72, 0, 105}, "H"},
-      {{0}, ""},
-      {{214, 208}, "\xD6\xD0"},
-      {{214}, "\xD6"},  // a lead byte at the end stays
+      {{72, 0, 105}, "H"},         {{0}, ""},
+      {{214, 208}, "\xD6\xD0"},    {{214}, "\xD6"},  // a lead byte at the end stays
       {{65, 66, 0, 67, 68}, "AB"},
   };
   for (const row& r : rows) EXPECT_EQ(bytes_to_text(r.b), r.expected);
@@ -46,10 +44,12 @@ TEST(Bytes, TextToIntReadsTheLeadingNumber) {
       {"\t\v\f7", 7},
       {"+7", 7},
       {"-1", -1},
-      {"\xA3\xB7", 7},                   // full-width 7
-      {"\xA3\xAD\xA3\xB3", -3},          // full-width minus and 3
-      {"\xA1\xA1" "12", 12},             // ideographic space
-      {"4294967296", 0},                 // wraps modulo 2^32
+      {"\xA3\xB7", 7},           // full-width 7
+      {"\xA3\xAD\xA3\xB3", -3},  // full-width minus and 3
+      {"\xA1\xA1"
+       "12",
+       12},               // ideographic space
+      {"4294967296", 0},  // wraps modulo 2^32
       {"2147483648", INT32_MIN},
       {"4294967297", 1},
       {"--5", 0},

@@ -1,9 +1,9 @@
-#include "text/commands.hpp"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "text/commands.hpp"
 
 namespace mosuo {
 namespace {
@@ -21,7 +21,8 @@ struct case_row {
 };
 
 TEST(DeleteSpaces, AsciiAndFullWidth) {
-  EXPECT_EQ(delete_spaces("\xD6\xD0 \xCE\xC4\xA1\xA1\xD7\xD6"), "\xD6\xD0\xCE\xC4\xD7\xD6");  // 中 文　字
+  EXPECT_EQ(delete_spaces("\xD6\xD0 \xCE\xC4\xA1\xA1\xD7\xD6"),
+            "\xD6\xD0\xCE\xC4\xD7\xD6");  // 中 文　字
   EXPECT_EQ(delete_spaces("a\tb"), "a\tb");
   EXPECT_EQ(delete_spaces(""), "");
 }
@@ -44,7 +45,8 @@ TEST(DeleteTabLineBreaks, OnlyTheThreeByteSequence) {
       {"a\t\t\r\n\r\nb", "ab"},  // removing the first sequence forms a second one
       {"\t\t\r\n\r\n\r\n", "\r\n"},
   };
-  for (const case_row& r : rows) EXPECT_EQ(delete_tab_line_breaks(r.source), r.expected) << r.source;
+  for (const case_row& r : rows)
+    EXPECT_EQ(delete_tab_line_breaks(r.source), r.expected) << r.source;
 }
 
 TEST(DeleteContent, CaseFlagMeansWhatTheCheckBoxSays) {
@@ -57,13 +59,19 @@ TEST(DeleteContent, CaseFlagMeansWhatTheCheckBoxSays) {
       {"aabb", "ab", true, ""},
       {"xaAbBy", "ab", false, "xy"},
       {"xaAbBy", "ab", true, "xaAbBy"},
-      {"\xD6\xD0\xCE\xC4\xCE\xC4\xD7\xD6", "\xCE\xC4", true, "\xD6\xD0\xD7\xD6"},  // 中文文字 less 文
+      {"\xD6\xD0\xCE\xC4\xCE\xC4\xD7\xD6", "\xCE\xC4", true,
+       "\xD6\xD0\xD7\xD6"},                                 // 中文文字 less 文
       {"\x81\x41\x81\x61", "\x81\x61", false, "\x81\x41"},  // 丄 is not 乤, whatever the case rule
       {"abc", "abcd", false, "abc"},
       {"", "ab", false, ""},
       {"", "", false, ""},
       {"abc", "", false, "abc"},  // an empty content removes nothing, and the command ends
-      {"a\xD6" "ab", "ab", true, "a\xD6" "a" "b"},  // D6 takes the a: no match at a boundary
+      {"a\xD6"
+       "ab",
+       "ab", true,
+       "a\xD6"
+       "a"
+       "b"},  // D6 takes the a: no match at a boundary
       {"aaaaabbbbb", "ab", true, ""},
       {"ababa", "aba", true, "ba"},
   };
@@ -87,10 +95,18 @@ TEST(DeleteRepeatedCharacters, FirstCopyOfEachCharacterStays) {
       {"", false, ""},
       {"aAbBa", false, "ab"},
       {"aAbBa", true, "aAbB"},
-      {"a\xD6\xD0" "a", false, "a\xD6\xD0"},                                 // a中a
+      {"a\xD6\xD0"
+       "a",
+       false, "a\xD6\xD0"},                                                     // a中a
       {"\xD6\xD0\xCE\xC4\xD7\xD6\xD6\xD0", false, "\xD6\xD0\xCE\xC4\xD7\xD6"},  // 中文字中
-      {"a\xA3\xC1" "a", false, "a\xA3\xC1"},                                 // aＡa
-      {"\x81\x41" "A", false, "\x81\x41" "A"},                               // 丄A stays
+      {"a\xA3\xC1"
+       "a",
+       false, "a\xA3\xC1"},  // aＡa
+      {"\x81\x41"
+       "A",
+       false,
+       "\x81\x41"
+       "A"},                                    // 丄A stays
       {"\xD6\xD0\xD6", false, "\xD6\xD0\xD6"},  // a lone lead byte is a character of its own
       {"\xA3\xC1\xA3\xE1", false, "\xA3\xC1\xA3\xE1"},  // full-width letters never fold
   };
@@ -105,7 +121,8 @@ TEST(DeleteRepeatedLines, WholeLinesEmptiedKeepingTheirBreaks) {
     bool case_sensitive;
     std::string expected;
   };
-  const std::string nihao = "\xC4\xE3\xBA\xC3", shijie = "\xCA\xC0\xBD\xE7", zhongwen = "\xD6\xD0\xCE\xC4";
+  const std::string nihao = "\xC4\xE3\xBA\xC3", shijie = "\xCA\xC0\xBD\xE7",
+                    zhongwen = "\xD6\xD0\xCE\xC4";
   const std::vector<row> rows = {
       {lines({"abc", "abc", "xyz"}), true, lines({"abc", "", "xyz"})},
       {lines({"a", "b", "a"}), true, lines({"a", "b", ""})},
@@ -118,8 +135,10 @@ TEST(DeleteRepeatedLines, WholeLinesEmptiedKeepingTheirBreaks) {
       {lines({"ab", "AB", "ab"}), true, lines({"ab", "AB", ""})},
       {lines({"ab", "AB", "ab"}), false, lines({"ab", "", ""})},
       {lines({"AB", "ab"}), false, lines({"AB", ""})},
-      {lines({"\x81\x41", "\x81\x61"}), false, lines({"\x81\x41", "\x81\x61"})},  // 丄 and 乤 differ
-      {"\xD6\r\na\r\n\xD6\r\na", true, "\xD6\r\na\r\n"},  // D6 takes the CR: a line of three bytes, twice
+      {lines({"\x81\x41", "\x81\x61"}), false,
+       lines({"\x81\x41", "\x81\x61"})},  // 丄 and 乤 differ
+      {"\xD6\r\na\r\n\xD6\r\na", true,
+       "\xD6\r\na\r\n"},  // D6 takes the CR: a line of three bytes, twice
       {"no break", true, "no break"},
       {"", false, ""},
       {"\r\n\r\n", false, "\r\n\r\n"},
@@ -164,12 +183,15 @@ TEST(FromByteList, LenientReading) {
       {"", ""},
       {"{65,6}{6}", "AB"},
       {"214", "\xD6"},
-      {"\xA3\xB6\xA3\xB5,\xA1\xA1\xA3\xAB\xA3\xB6\xA3\xB6", "AB"},  // full-width digits, space, plus
-      {"65\xA3\xAC" "66", "A"},                                     // a full-width comma is no separator
+      {"\xA3\xB6\xA3\xB5,\xA1\xA1\xA3\xAB\xA3\xB6\xA3\xB6",
+       "AB"},  // full-width digits, space, plus
+      {"65\xA3\xAC"
+       "66",
+       "A"},  // a full-width comma is no separator
       {"65,66\xD6", "AB"},
-      {"65,\xD6", "A"},           // a piece that is a lone lead byte reads as 0
-      {"65\xD6,66", "A"},         // D6 takes the comma with it: one piece, 65
-      {"4294967361", "A"},        // wraps modulo 2^32
+      {"65,\xD6", "A"},     // a piece that is a lone lead byte reads as 0
+      {"65\xD6,66", "A"},   // D6 takes the comma with it: one piece, 65
+      {"4294967361", "A"},  // wraps modulo 2^32
   };
   for (const case_row& r : rows) EXPECT_EQ(from_byte_list(r.source), r.expected) << r.source;
 }
@@ -180,11 +202,17 @@ TEST(LetterCase, ConvertsEveryLetterPairAndNeverASecondByte) {
   };
   const std::vector<row> rows = {
       {"", "", ""},
-      {"abc\xD6\xD0\xCE\xC4" "Def", "ABC\xD6\xD0\xCE\xC4" "DEF", "abc\xD6\xD0\xCE\xC4" "def"},
+      {"abc\xD6\xD0\xCE\xC4"
+       "Def",
+       "ABC\xD6\xD0\xCE\xC4"
+       "DEF",
+       "abc\xD6\xD0\xCE\xC4"
+       "def"},
       {"\x81\x61\x81\x41", "\x81\x61\x81\x41", "\x81\x61\x81\x41"},  // 乤 and 丄 pass through
       {"\xA3\xE1\xA3\xC1", "\xA3\xC1\xA3\xC1", "\xA3\xE1\xA3\xE1"},  // full-width ａ Ａ
       {"\xA6\xC1\xA6\xA1", "\xA6\xA1\xA6\xA1", "\xA6\xC1\xA6\xC1"},  // Greek α Α
-      {"\xA7\xD1\xA7\xA1\xA7\xF1", "\xA7\xA1\xA7\xA1\xA7\xC1", "\xA7\xD1\xA7\xD1\xA7\xF1"},  // а А я
+      {"\xA7\xD1\xA7\xA1\xA7\xF1", "\xA7\xA1\xA7\xA1\xA7\xC1",
+       "\xA7\xD1\xA7\xD1\xA7\xF1"},  // а А я
       {"1\t\r\nz\xD6", "1\t\r\nZ\xD6", "1\t\r\nz\xD6"},
   };
   for (const row& r : rows) {
@@ -195,7 +223,10 @@ TEST(LetterCase, ConvertsEveryLetterPairAndNeverASecondByte) {
 
 TEST(NormaliseFullWidth, BracesAndCommasOnly) {
   const std::vector<case_row> rows = {
-      {"\xA3\xFB" "65\xA3\xAC" "66\xA3\xFD", "{65,66}"},
+      {"\xA3\xFB"
+       "65\xA3\xAC"
+       "66\xA3\xFD",
+       "{65,66}"},
       {"\xA3\xB1\xA3\xBB\xA3\xBA\xA1\xA1", "\xA3\xB1\xA3\xBB\xA3\xBA\xA1\xA1"},  // １；：　stay
       {"\xD6\xA3\xFB", "\xD6\xA3\xFB"},  // D6 A3 is a character; FB alone
       {"\xA3", "\xA3"},

@@ -21,7 +21,8 @@ TEST(CommandsDifferential, RepeatedDeletionEqualsTheSearchAndRemoveLoop) {
         << testing::PrintToString(source) << " less " << testing::PrintToString(content)
         << " case sensitive " << case_sensitive;
     ASSERT_EQ(delete_line_breaks(source), reference::repeated_deletion(source, "\r\n", false));
-    ASSERT_EQ(delete_tab_line_breaks(source), reference::repeated_deletion(source, "\t\r\n", false));
+    ASSERT_EQ(delete_tab_line_breaks(source),
+              reference::repeated_deletion(source, "\t\r\n", false));
   }
 }
 
@@ -48,9 +49,12 @@ TEST(CommandsDifferential, ConversionsEqualPieceByPieceConstruction) {
     const std::string source = gen.text(16);
     ASSERT_EQ(to_byte_list(source), reference::byte_list(source));
     ASSERT_EQ(to_hex_dump(source), reference::hex_dump(source));
-    ASSERT_EQ(from_byte_list(source), reference::from_byte_list(source)) << testing::PrintToString(source);
-    ASSERT_EQ(to_upper_case(source), reference::convert_case(source, true)) << testing::PrintToString(source);
-    ASSERT_EQ(to_lower_case(source), reference::convert_case(source, false)) << testing::PrintToString(source);
+    ASSERT_EQ(from_byte_list(source), reference::from_byte_list(source))
+        << testing::PrintToString(source);
+    ASSERT_EQ(to_upper_case(source), reference::convert_case(source, true))
+        << testing::PrintToString(source);
+    ASSERT_EQ(to_lower_case(source), reference::convert_case(source, false))
+        << testing::PrintToString(source);
     ASSERT_EQ(normalise_full_width(source), reference::normalise_full_width(source))
         << testing::PrintToString(source);
   }
@@ -66,9 +70,12 @@ TEST(CommandsDifferential, LongTextsTakeTheBlockPathsToo) {
         << testing::PrintToString(source) << " less " << testing::PrintToString(content);
     ASSERT_EQ(delete_line_breaks(source), reference::repeated_deletion(source, "\r\n", false))
         << testing::PrintToString(source);
-    ASSERT_EQ(delete_spaces(source), reference::remove_spaces(source)) << testing::PrintToString(source);
-    ASSERT_EQ(to_upper_case(source), reference::convert_case(source, true)) << testing::PrintToString(source);
-    ASSERT_EQ(to_lower_case(source), reference::convert_case(source, false)) << testing::PrintToString(source);
+    ASSERT_EQ(delete_spaces(source), reference::remove_spaces(source))
+        << testing::PrintToString(source);
+    ASSERT_EQ(to_upper_case(source), reference::convert_case(source, true))
+        << testing::PrintToString(source);
+    ASSERT_EQ(to_lower_case(source), reference::convert_case(source, false))
+        << testing::PrintToString(source);
   }
 }
 

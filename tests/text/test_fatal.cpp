@@ -1,9 +1,9 @@
-#include "text/fatal.hpp"
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <new>
+
+#include "text/fatal.hpp"
 
 namespace mosuo {
 namespace {
@@ -29,7 +29,7 @@ TEST(FatalDeathTest, RefusedMemoryIsFatal) {
   EXPECT_EXIT(
       {
         install_out_of_memory_handler();
-        void* volatile p = ::operator new(std::size_t{1} << 62);
+        void* volatile p = ::operator new (std::size_t{1} << 62);
         ::operator delete(p);
       },
       testing::ExitedWithCode(255), "memory for a new value was refused");

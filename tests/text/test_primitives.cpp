@@ -1,9 +1,9 @@
-#include "text/primitives.hpp"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "text/primitives.hpp"
 
 namespace mosuo {
 namespace {
@@ -37,10 +37,10 @@ TEST(TextFind, PositionsAndEmptySubText) {
     position expected;
   };
   const std::vector<row> rows = {
-      {"abc", "", 1, 1},       {"abc", "", 3, 1},       {"abc", "", 4, -1},
-      {"", "", 1, -1},         {"abcabc", "c", 4, 6},   {"abcabc", "c", 0, 3},
-      {"abcabc", "c", -5, 3},  {"abcabc", "c", 7, -1},  {"abc", "abcd", 1, -1},
-      {"abcabc", "cab", 1, 3}, {"aaab", "aab", 1, 2},   {"abab", "bab", 3, -1},
+      {"abc", "", 1, 1},       {"abc", "", 3, 1},      {"abc", "", 4, -1},
+      {"", "", 1, -1},         {"abcabc", "c", 4, 6},  {"abcabc", "c", 0, 3},
+      {"abcabc", "c", -5, 3},  {"abcabc", "c", 7, -1}, {"abc", "abcd", 1, -1},
+      {"abcabc", "cab", 1, 3}, {"aaab", "aab", 1, 2},  {"abab", "bab", 3, -1},
   };
   for (const row& r : rows) {
     EXPECT_EQ(text_find(r.t, r.sub, r.start, false), r.expected)
@@ -49,8 +49,13 @@ TEST(TextFind, PositionsAndEmptySubText) {
 }
 
 TEST(TextFind, MatchesOnlyAtCharacterBoundaries) {
-  EXPECT_EQ(text_find(std::string(shang) + "A", "A", 1, false), 3) << "the A inside 丄 is no boundary";
-  EXPECT_EQ(text_find("\xD6" "ab", "a", 1, false), -1) << "D6 takes the a with it";
+  EXPECT_EQ(text_find(std::string(shang) + "A", "A", 1, false), 3)
+      << "the A inside 丄 is no boundary";
+  EXPECT_EQ(text_find("\xD6"
+                      "ab",
+                      "a", 1, false),
+            -1)
+      << "D6 takes the a with it";
   EXPECT_EQ(text_find("ab\xD6", "\xD6", 1, false), 3) << "a lone lead byte is compared";
   EXPECT_EQ(text_find(std::string(zhong) + zhong, "\xD0\xD6", 1, false), -1);
   EXPECT_EQ(text_find(std::string(zhong) + zhong, "\xD0\xD6", 2, false), 2)
@@ -78,11 +83,12 @@ TEST(TextReplaceRange, ClampsBytewise) {
     const char* expected;
   };
   const std::vector<row> rows = {
-      {2, 2, "a-d"}, {0, 1, "-bcd"}, {-4, 1, "-bcd"}, {5, 3, "abcd-"},
+      {2, 2, "a-d"},   {0, 1, "-bcd"},   {-4, 1, "-bcd"}, {5, 3, "abcd-"},
       {9, 3, "abcd-"}, {2, -1, "a-bcd"}, {3, 99, "ab-"},
   };
   for (const row& r : rows) {
-    EXPECT_EQ(text_replace_range("abcd", r.pos, r.count, "-"), r.expected) << r.pos << "," << r.count;
+    EXPECT_EQ(text_replace_range("abcd", r.pos, r.count, "-"), r.expected)
+        << r.pos << "," << r.count;
   }
 }
 
@@ -104,11 +110,16 @@ TEST(TextReplaceAll, CasesAndStartPositions) {
       {"abc", "", "x", 1, true, "abc"},
       {"", "a", "x", 1, true, ""},
       {"abab", "ab", "abab", 1, true, "abababab"},  // a replacement is never scanned again
-      {"x\xD6", "y", "", 1, true, "x\xD6"},          // a lone lead byte is kept
+      {"x\xD6", "y", "", 1, true, "x\xD6"},         // a lone lead byte is kept
       {"x\xD6", "yz", "", 1, true, "x\xD6"},
       {"\xD6\xD0\xD6\xD0", "\xD6", "", 2, true, "\xD6\xD0\xD6\xD0"},
       {"ab\xD6", "\xD6", "!", 1, true, "ab!"},
-      {"\x81" "A" "A", "a", "", 1, false, "\x81" "A"},  // 丄 keeps its second byte
+      {"\x81"
+       "A"
+       "A",
+       "a", "", 1, false,
+       "\x81"
+       "A"},  // 丄 keeps its second byte
   };
   for (const row& r : rows) {
     EXPECT_EQ(text_replace_all(r.t, r.sub, r.replacement, r.start, r.case_sensitive), r.expected)
@@ -142,11 +153,15 @@ TEST(TextRemoveSpaces, AsciiAndFullWidthSpacesAtBoundaries) {
     std::string t, expected;
   };
   const std::vector<row> rows = {
-      {"a b\xA1\xA1" "c\td", "abc\td"},
-      {"a \xA1\xA1" "b\xD6", "ab\xD6"},    // the lone lead byte stays
-      {"\xB0 x", "\xB0 x"},                 // a second byte 0x20 is no space
+      {"a b\xA1\xA1"
+       "c\td",
+       "abc\td"},
+      {"a \xA1\xA1"
+       "b\xD6",
+       "ab\xD6"},            // the lone lead byte stays
+      {"\xB0 x", "\xB0 x"},  // a second byte 0x20 is no space
       {"\xA1\xA1\xA1\xA1", ""},
-      {"\xD6\xA1\xA1", "\xD6\xA1\xA1"},    // D6 A1 is a character, then a lone A1
+      {"\xD6\xA1\xA1", "\xD6\xA1\xA1"},  // D6 A1 is a character, then a lone A1
       {"\xA1", "\xA1"},
       {"  \r\n ", "\r\n"},
       {"", ""},

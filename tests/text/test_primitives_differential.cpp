@@ -18,8 +18,8 @@ TEST(PrimitivesDifferential, FindMatchesReference) {
     const position start = gen.number(-2, static_cast<int>(t.size()) + 2);
     const bool ignore_case = gen.coin();
     ASSERT_EQ(text_find(t, sub, start, ignore_case), reference::find(t, sub, start, ignore_case))
-        << testing::PrintToString(t) << " sub " << testing::PrintToString(sub) << " start "
-        << start << " ignore case " << ignore_case;
+        << testing::PrintToString(t) << " sub " << testing::PrintToString(sub) << " start " << start
+        << " ignore case " << ignore_case;
   }
 }
 
@@ -31,8 +31,8 @@ TEST(PrimitivesDifferential, ReplaceAllMatchesReference) {
     const bool case_sensitive = gen.coin();
     ASSERT_EQ(text_replace_all(t, sub, replacement, start, case_sensitive),
               reference::replace_all(t, sub, replacement, start, case_sensitive))
-        << testing::PrintToString(t) << " sub " << testing::PrintToString(sub) << " start "
-        << start << " case sensitive " << case_sensitive;
+        << testing::PrintToString(t) << " sub " << testing::PrintToString(sub) << " start " << start
+        << " case sensitive " << case_sensitive;
   }
 }
 
