@@ -46,10 +46,7 @@ text int_to_hex(std::int32_t n) {
   return digits;
 }
 
-namespace {
-
-// The single byte a two-byte character folds to, or 0 when it stays.
-constexpr unsigned char folded(unsigned char lead, unsigned char second) {
+unsigned char full_width_single_byte(unsigned char lead, unsigned char second) {
   if (lead == 0xA1) {
     switch (second) {
       case 0xA1:
@@ -67,12 +64,6 @@ constexpr unsigned char folded(unsigned char lead, unsigned char second) {
   return 0;
 }
 
-constexpr bool is_blank(unsigned char c) {
-  return c == ' ' || (c >= 0x09 && c <= 0x0D);
-}
-
-}  // namespace
-
 text fold_full_width(text_view t) {
   text result;
   result.reserve(t.size());
@@ -82,7 +73,7 @@ text fold_full_width(text_view t) {
       result.push_back(t[i]);
     } else if (i + 1 < t.size()) {  // a lead byte at the end is dropped
       const auto second = static_cast<unsigned char>(t[++i]);
-      if (const unsigned char single = folded(c, second)) {
+      if (const unsigned char single = full_width_single_byte(c, second)) {
         result.push_back(static_cast<char>(single));
       } else {
         result.append(t.substr(i - 1, 2));
@@ -95,7 +86,7 @@ text fold_full_width(text_view t) {
 std::int32_t text_to_int(text_view t) {
   const text u = fold_full_width(t);
   std::size_t i = 0;
-  while (i < u.size() && is_blank(static_cast<unsigned char>(u[i]))) ++i;
+  while (i < u.size() && is_number_blank(static_cast<unsigned char>(u[i]))) ++i;
   const bool negative = i < u.size() && u[i] == '-';
   if (i < u.size() && (u[i] == '-' || u[i] == '+')) ++i;
   std::uint32_t value = 0;  // unsigned, so the wrap-around is defined

@@ -25,6 +25,14 @@ text int_to_text(std::uint8_t byte);
 // zeros: 10 gives "A", -1 gives "FFFFFFFF".
 text int_to_hex(std::int32_t n);
 
+// The single byte a two-byte character folds to, or 0 when it stays.
+unsigned char full_width_single_byte(unsigned char lead, unsigned char second);
+
+// The white space skipped before a number: space, TAB, LF, VT, FF, CR.
+constexpr bool is_number_blank(unsigned char c) {
+  return c == ' ' || (c >= 0x09 && c <= 0x0D);
+}
+
 // The full-width forms of GBK (A3 A1 to A3 FE), the ideographic space, the
 // full-width tilde and the two stars as their single-byte forms. A lead byte
 // at the end is dropped.

@@ -5,6 +5,7 @@
 #include <cstring>  // memcpy
 
 #include "text/blocks.hpp"
+#include "text/bytes.hpp"
 #include "text/commands.hpp"
 #include "text/scan.hpp"
 #include "text/words.hpp"
@@ -75,10 +76,6 @@ text to_hex_dump(text_view source) {
 
 namespace {
 
-constexpr bool is_blank(unsigned char c) {
-  return c == ' ' || (c >= 0x09 && c <= 0x0D);
-}
-
 // Reads one piece of a byte list as the leading decimal number of its
 // full-width-folded text: blanks, an optional sign, digits, wrapping modulo
 // 2^32. Fed one folded character at a time.
@@ -87,7 +84,7 @@ class number_reader {
   void feed(unsigned char c) {
     switch (phase_) {
       case phase::blanks:
-        if (is_blank(c)) return;
+        if (is_number_blank(c)) return;
         if (c == '+' || c == '-') {
           negative_ = c == '-';
           phase_ = phase::digits;
@@ -122,13 +119,6 @@ class number_reader {
   std::uint32_t value_ = 0;
 };
 
-// The single byte a full-width character reads as inside a number, or 0.
-constexpr unsigned char folded(unsigned char lead, unsigned char second) {
-  if (lead == 0xA1 && second == 0xA1) return ' ';
-  if (lead == 0xA3 && second >= 0xA1 && second <= 0xFE) return second - 0x80;
-  return 0;  // no other folded character (tilde, stars) can be part of a number
-}
-
 }  // namespace
 
 // Every brace anywhere goes; the rest splits at commas into pieces, each the
@@ -159,7 +149,8 @@ text from_byte_list(text_view source) {
     if (!is_lead_byte(c)) {
       piece.feed(c);
     } else if (i + 1 < source.size()) {
-      const unsigned char single = folded(c, static_cast<unsigned char>(source[++i]));
+      const unsigned char single =
+          full_width_single_byte(c, static_cast<unsigned char>(source[++i]));
       single ? piece.feed(single) : piece.feed_other_character();
     }  // a lead byte at the end folds to nothing
   }
